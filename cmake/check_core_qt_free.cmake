@@ -1,0 +1,12 @@
+# Fails when a file under the core includes a Qt header.
+file(GLOB_RECURSE files ${CORE_DIR}/*.h ${CORE_DIR}/*.cpp)
+set(bad "")
+foreach(f ${files})
+  file(STRINGS ${f} hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|qt)")
+  if(hits)
+    list(APPEND bad ${f})
+  endif()
+endforeach()
+if(bad)
+  message(FATAL_ERROR "Qt headers included in the core: ${bad}")
+endif()

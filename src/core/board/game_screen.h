@@ -1,0 +1,56 @@
+// The play window: the letter grid, the game clock, the seats, the table of
+// high scores, the turn counter and the buttons, as the program changes them.
+#pragma once
+#include "platform/colour.h"
+#include "platform/event_pump.h"
+#include "state/play_state.h"
+#include "window_model.h"
+
+#include <array>
+#include <string>
+
+namespace quarn {
+
+struct Cell {
+    std::string text;
+    Colour background = colours::button_face;
+    bool framed = true; // the frame disappears while the cell waits as a pick
+};
+
+inline constexpr int high_score_places = 10;
+
+struct HighScoreRow {
+    std::string name, score, date;
+    Colour text_colour = colours::white;
+};
+
+struct GameScreenModel : WindowModel {
+    GameScreenModel(std::function<void()> game_tick, std::function<void()> score_tick)
+        : game_timer(1000, std::move(game_tick)), score_timer(500, std::move(score_tick)) {}
+
+    // Left panel.
+    std::string clock_hours = "0";   // Label4
+    std::string clock_minutes = "0"; // Label3
+    std::string clock_seconds = "0"; // Label9
+    std::string round_caption = "Round 1"; // Lbl_round
+    int bar_maximum = 100;           // bar_game_timer
+    int bar_value = 0;
+    std::array<std::string, seat_count> names{};
+    std::array<std::string, seat_count> scores{"00000", "00000", "00000", "00000"};
+    std::array<HighScoreRow, high_score_places> high_scores{};
+
+    // Right panel.
+    std::string heading;                  // Label8
+    std::string turn_caption;             // Label11
+    std::string counter_heading = "Score"; // Label12
+    std::string counter = "00000";        // label_score
+    std::array<Cell, cell_count> cells{};
+    bool check_enabled = true;            // button_check
+    bool change_letter_visible = false;   // button_change_letter
+    bool change_letter_enabled = true;
+
+    Timer game_timer;
+    Timer score_timer;
+};
+
+} // namespace quarn

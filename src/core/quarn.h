@@ -1,0 +1,58 @@
+// The one object that owns a run of the program: the services it runs on, the
+// play state, every window model and the word data. The Qt layer builds one
+// and mirrors its models; a test builds a fresh one per case.
+#pragma once
+#include "board/game_screen.h"
+#include "platform/date.h"
+#include "platform/event_pump.h"
+#include "platform/random.h"
+#include "scores/score_windows.h"
+#include "shell/shell_windows.h"
+#include "state/play_state.h"
+#include "words/dictionary.h"
+#include "words/word_list.h"
+
+#include <filesystem>
+#include <string_view>
+
+namespace quarn {
+
+struct Services {
+    EventPump& pump;
+    RandomSource& random;
+    DateSource& dates;
+    std::filesystem::path working_directory;
+};
+
+struct Quarn {
+    explicit Quarn(Services services);
+    Quarn(const Quarn&) = delete;
+    Quarn& operator=(const Quarn&) = delete;
+
+    // A data file of the working directory, by its bare name.
+    std::filesystem::path file(std::string_view name) const { return working_directory / name; }
+
+    EventPump& pump;
+    RandomSource& random;
+    DateSource& dates;
+    std::filesystem::path working_directory;
+
+    PlayState state;
+
+    MainMenuModel form_options;
+    EnterNamesModel form_enter_names;
+    GameLengthModel form_enter_game_length;
+    GameScreenModel form_game_screen;
+    ShowScoreModel form_show_score;
+    CheckingWordsModel form_checking_words;
+    NewHiscoreModel form_new_hiscore;
+    WinnerModel form_winner;
+    InfoWindowModel frmAbout;
+    InfoWindowModel form_help;
+
+    Dictionary dictionary_words;
+    WordList anagram_words, crossword_words;
+    UsedRecord anagram_used, crossword_used;
+};
+
+} // namespace quarn

@@ -1,0 +1,26 @@
+// The tables of the ten best scores, one file per game, shown in the
+// "Highest Scores" frame of the play window; the entry after round 4; the
+// winner; the OK of the turn result.
+#pragma once
+#include <string>
+
+namespace quarn {
+
+struct Quarn;
+
+void load_high_scores(Quarn& q);
+void sort_high_scores(Quarn& q);
+void save_high_scores(Quarn& q);
+// After round 4: each seat that beats the last place enters, is announced and saved.
+void enter_high_scores(Quarn& q);
+
+// The bytes of the current table in its file format.
+std::string high_score_bytes(const Quarn& q);
+
+// The seat with the best score (ties to the lower seat; seat 0 when nobody scored).
+void show_winner(Quarn& q);
+
+// button_ok of the turn result window.
+void score_ok(Quarn& q);
+
+} // namespace quarn

@@ -1,0 +1,26 @@
+// The main menu: start-up, the reset that ends every game, picking a game and
+// "Play Game".
+#pragma once
+
+namespace quarn {
+
+struct Quarn;
+
+// The main menu's load: reset, dictionary load, beep.
+void start_up(Quarn& q);
+// Brings the play state back to its start and the main menu on screen.
+void reset(Quarn& q);
+
+void select_game(Quarn& q, int index);
+void open_enter_names(Quarn& q);
+void open_game_length(Quarn& q);
+// Checks the set-up and runs the chosen game; returns when it is over.
+void play_game(Quarn& q);
+
+void menu_exit(Quarn& q);
+void menu_instructions(Quarn& q);
+void menu_about(Quarn& q);
+// The title bar's close button ends the program, like File > Exit.
+void main_menu_closed(Quarn& q);
+
+} // namespace quarn

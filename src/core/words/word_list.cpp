@@ -1,0 +1,65 @@
+// Word lists, used-word records and the draw.
+#include "word_list.h"
+
+namespace quarn {
+
+bool WordList::load(const std::filesystem::path& path) {
+    auto bytes = read_whole_file(path);
+    if (!bytes) return false;
+    ItemReader reader(std::move(*bytes));
+    int read = 0;
+    while (!reader.at_end() && read < list_capacity) {
+        ++read;
+        entries[static_cast<std::size_t>(read)] = reader.read_text();
+    }
+    count = reader.at_end() ? read - 1 : list_capacity;
+    if (count < 0) count = 0;
+    return true;
+}
+
+bool WordList::drawable(int position) const {
+    if (position < 1 || position > count) return false;
+    const std::string& entry = entries[static_cast<std::size_t>(position)];
+    return !entry.empty() && entry.size() <= static_cast<std::size_t>(longest_list_entry);
+}
+
+bool WordList::has_candidate() const {
+    for (int p = 1; p <= count; ++p)
+        if (drawable(p)) return true;
+    return false;
+}
+
+void UsedRecord::load(const std::filesystem::path& path) {
+    used.fill(false);
+    auto bytes = read_whole_file(path);
+    if (!bytes) return;
+    ItemReader reader(std::move(*bytes));
+    for (bool& mark : used) {
+        if (reader.at_end()) break;
+        mark = reader.read_text() == "True";
+    }
+}
+
+std::string UsedRecord::bytes() const {
+    std::string out;
+    out.reserve(used.size() * 7);
+    for (bool mark : used) out += plain_line(mark ? "True" : "False");
+    return out;
+}
+
+int pick_word(const WordList& list, UsedRecord& record, RandomSource& random) {
+    auto free_at = [&](int p) { return list.drawable(p) && !record.used[static_cast<std::size_t>(p)]; };
+    bool any_free = false;
+    for (int p = 1; p <= list.count && !any_free; ++p) any_free = free_at(p);
+    if (!any_free)
+        for (int p = 1; p <= list.count; ++p) record.used[static_cast<std::size_t>(p)] = false;
+    random.seed_from_clock();
+    int p = 0;
+    do {
+        p = choose_1_to_n(random, list.count);
+    } while (!free_at(p));
+    record.used[static_cast<std::size_t>(p)] = true;
+    return p;
+}
+
+} // namespace quarn

@@ -1,0 +1,115 @@
+// The test world.
+#include "harness.h"
+
+#include "board/play_window.h"
+#include "scores/high_scores.h"
+#include "shell/main_menu.h"
+#include "shell/setup_windows.h"
+
+#include <atomic>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace quarn::test {
+
+std::string crlf_lines(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const std::string& line : lines) bytes += line + "\r\n";
+    return bytes;
+}
+
+std::string read_file(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+World::World() {
+    static std::atomic<int> counter{0};
+    dir = std::filesystem::temp_directory_path() /
+          ("quarn-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+}
+
+World::~World() {
+    q.reset();
+    std::error_code ec;
+    std::filesystem::remove_all(dir, ec);
+}
+
+void World::write(const std::string& name, const std::string& bytes) {
+    std::ofstream out(dir / name, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+void World::write_standard_files() {
+    write("dictionary.dic", crlf_lines({"act", "at", "cat", "dog", "god", "me", "so", "some", "ta", "999"}));
+    write("anagrams1.dic", crlf_lines({"cat", "dog", "spare"}));
+    write("crossword1.dic", crlf_lines({"cat", "some", "spare"}));
+    std::vector<std::string> unused(1001, "False");
+    write("anagrams1_used.dat", crlf_lines(unused));
+    write("crossword1_used.dat", crlf_lines(unused));
+    std::vector<std::string> empty_table;
+    for (int k = 0; k < 10; ++k) empty_table.insert(empty_table.end(), {"\"\"", "0", "\"\""});
+    for (const char* name : {"anagrams.hi", "crosswords.hi", "mixnmatch.hi", "worddrop.hi"})
+        write(name, crlf_lines(empty_table));
+}
+
+Quarn& World::start() {
+    q = std::make_unique<Quarn>(Services{pump, random, dates, dir});
+    start_up(*q);
+    return *q;
+}
+
+void World::set_up(int game_index, int minutes, const std::vector<std::string>& names) {
+    select_game(*q, game_index);
+    for (std::size_t i = 0; i < names.size(); ++i) names_changed(*q, static_cast<int>(i), names[i]);
+    open_game_length(*q);
+    slider_moved(*q, minutes);
+    pump.run_for(150);
+    game_length_exit(*q);
+}
+
+void World::click_at(std::int64_t time_ms, int cell) {
+    pump.at(time_ms, [this, cell] { grid_clicked(*q, cell); });
+}
+
+std::int64_t World::arrange(std::int64_t from_ms, const std::string& text, int first, int step) {
+    std::vector<std::string> board;
+    for (const Cell& cell : q->form_game_screen.cells) board.push_back(cell.text);
+    std::int64_t t = from_ms;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        int target = first + static_cast<int>(i) * step;
+        std::string wanted(1, text[i]);
+        if (board[static_cast<std::size_t>(target)] == wanted) continue;
+        int source = -1;
+        for (int c = 0; c < cell_count && source < 0; ++c) {
+            bool placed = false;
+            for (std::size_t j = 0; j < i; ++j) placed = placed || c == first + static_cast<int>(j) * step;
+            if (!placed && c != target && board[static_cast<std::size_t>(c)] == wanted) source = c;
+        }
+        if (source < 0) continue;
+        click_at(t += 20, source);
+        click_at(t += 20, target);
+        std::swap(board[static_cast<std::size_t>(source)], board[static_cast<std::size_t>(target)]);
+    }
+    return t;
+}
+
+void World::answer_boxes_quickly() {
+    pump.on_box([](const std::string&) { return SimPump::Answer{10, true}; });
+}
+
+void World::confirm_results() {
+    // Polls like a player glancing at the screen every few tenths of a second.
+    result_poller = [this] {
+        if (q->form_show_score.visible && !q->state.score_ok_clicked) score_ok(*q);
+        pump.after(200, result_poller);
+    };
+    pump.after(200, result_poller);
+}
+
+} // namespace quarn::test

@@ -1,0 +1,110 @@
+// The simulated pump.
+#include "sim_pump.h"
+
+#include <limits>
+
+namespace quarn::test {
+
+namespace {
+constexpr std::int64_t never = std::numeric_limits<std::int64_t>::max();
+constexpr std::int64_t yield_cost_us = 10; // a pass of a loop costs a little time
+} // namespace
+
+void SimPump::at(std::int64_t time_ms, std::function<void()> action) {
+    actions_.emplace(std::make_pair(time_ms * 1000, sequence_++), std::move(action));
+}
+
+void SimPump::timer_changed(Timer& timer) {
+    if (!timer_due_.count(&timer)) timer_order_.push_back(&timer);
+    timer_due_[&timer] = timer.enabled() ? now_us_ + timer.interval_ms() * 1000LL : -1;
+}
+
+std::int64_t SimPump::next_due_us() const {
+    std::int64_t next = never;
+    for (Timer* timer : timer_order_) {
+        std::int64_t due = timer_due_.at(timer);
+        if (due >= 0 && due < next) next = due;
+    }
+    if (!in_box_ && !actions_.empty()) next = std::min(next, actions_.begin()->first.first);
+    return next;
+}
+
+// Runs everything due by now; true when anything ran.
+bool SimPump::run_due() {
+    bool ran = false;
+    for (;;) {
+        Timer* due_timer = nullptr;
+        std::int64_t due = never;
+        for (Timer* timer : timer_order_) {
+            std::int64_t d = timer_due_[timer];
+            if (d >= 0 && d <= now_us_ && d < due) {
+                due = d;
+                due_timer = timer;
+            }
+        }
+        bool action_due = !in_box_ && !actions_.empty() && actions_.begin()->first.first <= now_us_;
+        if (action_due && actions_.begin()->first.first <= due) {
+            auto action = std::move(actions_.begin()->second);
+            actions_.erase(actions_.begin());
+            action();
+        } else if (due_timer != nullptr) {
+            timer_due_[due_timer] = due + due_timer->interval_ms() * 1000LL;
+            due_timer->fire();
+        } else {
+            return ran;
+        }
+        ran = true;
+    }
+}
+
+void SimPump::yield() {
+    now_us_ += yield_cost_us;
+    run_due();
+}
+
+void SimPump::wait() {
+    ++waits;
+    if (run_due()) return;
+    std::int64_t next = next_due_us();
+    if (next == never) throw SimDeadlock("wait() with nothing that could ever happen");
+    if (next / 1000 > limit_ms) throw SimDeadlock("virtual time limit passed");
+    now_us_ = std::max(now_us_, next);
+    run_due();
+}
+
+void SimPump::wait_until(std::int64_t time_ms) {
+    const std::int64_t target = time_ms * 1000;
+    while (now_us_ < target) {
+        std::int64_t next = std::min(next_due_us(), target);
+        now_us_ = std::max(now_us_, next);
+        run_due();
+    }
+    run_due();
+}
+
+SimPump::Answer SimPump::answer(const std::string& text, bool question) {
+    boxes.push_back({question, text, now_ms()});
+    Answer reply = box_handler_ ? box_handler_(text) : Answer{};
+    // Timers keep ticking while the box is open; the player's other actions wait.
+    in_box_ = true;
+    wait_until(now_ms() + reply.after_ms);
+    in_box_ = false;
+    return reply;
+}
+
+void SimPump::message(const std::string& text) { answer(text, false); }
+
+bool SimPump::ask_yes_no(const std::string& text) { return answer(text, true).yes; }
+
+void SimPump::fatal(const std::string& text) {
+    boxes.push_back({false, text, now_ms()});
+    throw SimFatal(text);
+}
+
+std::vector<std::string> SimPump::box_texts() const {
+    std::vector<std::string> texts;
+    for (const BoxRecord& box : boxes) texts.push_back(box.text);
+    return texts;
+}
+
+} // namespace quarn::test

@@ -1,0 +1,82 @@
+// A pump on a virtual clock for tests: timers fire at their virtual deadlines,
+// wait() jumps straight to the next deadline or scripted action, and modal
+// boxes are answered by the test's script after a chosen virtual delay, with
+// every box recorded.
+#pragma once
+#include "platform/event_pump.h"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace quarn::test {
+
+struct SimFatal : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+struct SimProgramEnded : std::runtime_error {
+    SimProgramEnded() : std::runtime_error("program ended") {}
+};
+struct SimDeadlock : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+struct BoxRecord {
+    bool question = false;
+    std::string text;
+    std::int64_t at_ms = 0;
+};
+
+class SimPump final : public EventPump {
+public:
+    // How the scripted player answers a box: after how long, and Yes or No.
+    struct Answer {
+        std::int64_t after_ms = 300;
+        bool yes = true;
+    };
+    using BoxHandler = std::function<Answer(const std::string& text)>;
+
+    void on_box(BoxHandler handler) { box_handler_ = std::move(handler); }
+    // Scripted player actions on the virtual clock (held back while a box is open).
+    void at(std::int64_t time_ms, std::function<void()> action);
+    void after(std::int64_t delay_ms, std::function<void()> action) { at(now_ms() + delay_ms, std::move(action)); }
+    // Lets virtual time pass outside any game, as the main event loop would.
+    void run_for(std::int64_t ms) { wait_until(now_ms() + ms); }
+
+    void yield() override;
+    void wait() override;
+    void wait_until(std::int64_t time_ms) override;
+    std::int64_t now_ms() const override { return now_us_ / 1000; }
+    void message(const std::string& text) override;
+    bool ask_yes_no(const std::string& text) override;
+    void beep() override { ++beeps; }
+    [[noreturn]] void end_program() override { throw SimProgramEnded(); }
+    [[noreturn]] void fatal(const std::string& text) override;
+    void timer_changed(Timer& timer) override;
+
+    std::vector<BoxRecord> boxes;
+    std::vector<std::string> box_texts() const;
+    int beeps = 0;
+    int waits = 0;
+    // Virtual time after which a run is taken to be stuck.
+    std::int64_t limit_ms = 48LL * 3600 * 1000;
+
+private:
+    bool run_due();
+    std::int64_t next_due_us() const;
+    Answer answer(const std::string& text, bool question);
+
+    std::int64_t now_us_ = 0;
+    std::int64_t sequence_ = 0;
+    bool in_box_ = false;
+    std::unordered_map<Timer*, std::int64_t> timer_due_; // -1: off
+    std::vector<Timer*> timer_order_;
+    std::multimap<std::pair<std::int64_t, std::int64_t>, std::function<void()>> actions_;
+    BoxHandler box_handler_;
+};
+
+} // namespace quarn::test

@@ -51,7 +51,7 @@ void check_grid_words(Quarn& q, bool write_logs) {
     }
     // The logs are a record of the last scan for whoever looks; a failure to
     // write them must not stop the game.
-    if (write_logs) (void)replace_file(q.file("test.txt"), runs_log);
+    if (write_logs) (void)write_file(q.file("test.txt"), runs_log);
 
     long long score = 0;
     s.found_words.clear();
@@ -66,7 +66,7 @@ void check_grid_words(Quarn& q, bool write_logs) {
             score += 50LL * static_cast<long long>(word.size());
         }
     }
-    if (write_logs) (void)replace_file(q.file("test1.txt"), words_log);
+    if (write_logs) (void)write_file(q.file("test1.txt"), words_log);
     // The turn score is held within the range a table can store.
     s.turn_time_left = clamp_int16(score);
     q.form_checking_words.hide();

@@ -94,6 +94,12 @@ std::optional<std::string> read_whole_file(const std::filesystem::path& path) {
     return std::move(content).str();
 }
 
+bool write_file(const std::filesystem::path& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out.flush());
+}
+
 WriteError replace_file(const std::filesystem::path& path, std::string_view bytes) {
     std::filesystem::path temp = path;
     temp += ".tmp";

@@ -46,6 +46,10 @@ std::string plain_number(long long value);
 // The whole file, or nothing when it cannot be opened.
 std::optional<std::string> read_whole_file(const std::filesystem::path& path);
 
+// Creates or empties the file and writes the bytes, for logs that nothing
+// reads back; false when it cannot be written.
+bool write_file(const std::filesystem::path& path, std::string_view bytes);
+
 // Why a file could not be written, in words a player can act on; empty on success.
 using WriteError = std::string;
 

@@ -8,8 +8,23 @@
 namespace quarn {
 
 namespace {
-constexpr std::size_t none = static_cast<std::size_t>(-1);
+
+constexpr std::uint64_t fnv_offset = 0xcbf29ce484222325ULL;
+constexpr std::uint64_t fnv_prime = 0x100000001b3ULL;
+
+// FNV-1a, one character at a time, so that the hashes of all the substrings
+// starting at one place come out one after the other at no extra cost.
+std::uint64_t extend_hash(std::uint64_t hash, char c) {
+    return (hash ^ static_cast<unsigned char>(c)) * fnv_prime;
 }
+
+std::uint64_t hash_of(std::string_view text) {
+    std::uint64_t hash = fnv_offset;
+    for (char c : text) hash = extend_hash(hash, c);
+    return hash;
+}
+
+} // namespace
 
 bool Dictionary::load(const std::filesystem::path& path) {
     auto bytes = read_whole_file(path);
@@ -40,37 +55,46 @@ void Dictionary::assign(std::vector<std::string> items) {
 }
 
 void Dictionary::build_index() {
-    first_slot_.clear();
     empty_slots_.clear();
     longest_ = 0;
-    next_same_.assign(end_, none);
-    first_slot_.reserve(end_);
+    next_same_.assign(end_, 0);
+    std::size_t capacity = 16;
+    while (capacity < 2 * end_) capacity *= 2;
+    buckets_.assign(capacity, Bucket{});
+    const std::size_t mask = capacity - 1;
     // Walk backwards so that each word's chain runs forwards in file order.
     for (std::size_t slot = end_ - 1; slot >= 1; --slot) {
         const std::string& w = slots_[slot];
-        longest_ = std::max(longest_, w.size());
         if (w.empty()) {
             empty_slots_.push_back(slot);
             continue;
         }
-        auto [it, inserted] = first_slot_.try_emplace(std::string_view(w), slot);
-        if (!inserted) {
-            next_same_[slot] = it->second;
-            it->second = slot;
-        }
+        longest_ = std::max(longest_, w.size());
+        const std::uint64_t hash = hash_of(w);
+        std::size_t b = hash & mask;
+        while (buckets_[b].slot != 0 && !(buckets_[b].hash == hash && slots_[buckets_[b].slot] == w)) b = (b + 1) & mask;
+        next_same_[slot] = buckets_[b].slot;
+        buckets_[b] = Bucket{hash, static_cast<std::uint32_t>(slot)};
     }
     std::reverse(empty_slots_.begin(), empty_slots_.end());
 }
 
+std::uint32_t Dictionary::first_slot(std::string_view word, std::uint64_t hash) const {
+    const std::size_t mask = buckets_.size() - 1;
+    for (std::size_t b = hash & mask; buckets_[b].slot != 0; b = (b + 1) & mask)
+        if (buckets_[b].hash == hash && slots_[buckets_[b].slot] == word) return buckets_[b].slot;
+    return 0;
+}
+
+void Dictionary::append_chain(std::uint32_t first, std::vector<std::size_t>& out) const {
+    for (std::uint32_t slot = first; slot != 0; slot = next_same_[slot]) out.push_back(slot);
+}
+
 std::vector<std::size_t> Dictionary::exact(std::string_view word) const {
+    // The callers never ask for the empty word; answer as the walk would.
+    if (word.empty()) return empty_slots_;
     std::vector<std::size_t> found;
-    if (word.empty()) {
-        // The callers never ask for the empty word; answer as the walk would.
-        return empty_slots_;
-    }
-    auto it = first_slot_.find(word);
-    if (it == first_slot_.end()) return found;
-    for (std::size_t slot = it->second; slot != none; slot = next_same_[slot]) found.push_back(slot);
+    append_chain(first_slot(word, hash_of(word)), found);
     return found;
 }
 
@@ -82,20 +106,17 @@ std::vector<std::size_t> Dictionary::contained_in(std::string_view text) const {
     // walk is then the cheaper way to the same answer.
     if (n * (n + 1) / 2 > end_) return contained_in_linear(text);
     found = empty_slots_;
-    const std::size_t longest = std::min(longest_, n);
-    std::vector<std::string_view> seen;
-    for (std::size_t length = 1; length <= longest; ++length) {
-        seen.clear();
-        for (std::size_t start = 0; start + length <= n; ++start) {
-            std::string_view piece = text.substr(start, length);
-            if (std::find(seen.begin(), seen.end(), piece) != seen.end()) continue;
-            seen.push_back(piece);
-            auto it = first_slot_.find(piece);
-            if (it == first_slot_.end()) continue;
-            for (std::size_t slot = it->second; slot != none; slot = next_same_[slot]) found.push_back(slot);
+    for (std::size_t start = 0; start < n; ++start) {
+        std::uint64_t hash = fnv_offset;
+        const std::size_t stop = std::min(n, start + longest_);
+        for (std::size_t end = start; end < stop; ++end) {
+            hash = extend_hash(hash, text[end]);
+            append_chain(first_slot(text.substr(start, end - start + 1), hash), found);
         }
     }
+    // A piece that occurs twice in the text names the same entries twice.
     std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
     return found;
 }
 

@@ -6,8 +6,8 @@
 #pragma once
 #include <filesystem>
 #include <string>
+#include <cstdint>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace quarn {
@@ -41,14 +41,23 @@ public:
     std::vector<std::size_t> contained_in_linear(std::string_view text) const;
 
 private:
+    // One bucket of the open-addressing index: a word's hash and its first
+    // slot before the end marker (0: bucket free). Further slots of the same
+    // word follow through next_same_. A flat table keeps a look-up to about
+    // one cache miss, which matters for the grid scan's many substrings.
+    struct Bucket {
+        std::uint64_t hash = 0;
+        std::uint32_t slot = 0;
+    };
+
     void build_index();
+    std::uint32_t first_slot(std::string_view word, std::uint64_t hash) const;
+    void append_chain(std::uint32_t first, std::vector<std::size_t>& out) const;
 
     std::vector<std::string> slots_{std::string()};
     std::size_t end_ = 1;
-    // Word -> its first slot before the end marker; further slots of the same
-    // word follow through next_same_.
-    std::unordered_map<std::string_view, std::size_t> first_slot_;
-    std::vector<std::size_t> next_same_;
+    std::vector<Bucket> buckets_;
+    std::vector<std::uint32_t> next_same_;
     std::vector<std::size_t> empty_slots_;
     std::size_t longest_ = 0;
 };

@@ -1,0 +1,86 @@
+// Twips, colours, fonts and the label and button builders.
+#include "look.h"
+
+#include <QPalette>
+
+namespace quarn::ui {
+
+QRect twips_rect(int left, int top, int width, int height) {
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+QSize twips_size(int width, int height) { return QSize(px(width), px(height)); }
+
+QColor qcolor(Colour colour) { return QColor(colour.r, colour.g, colour.b); }
+
+QFont make_font(const QString& family, double points, bool bold, bool italic) {
+    QFont f(family);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    f.setItalic(italic);
+    return f;
+}
+
+QFont comic(double points, bool bold, bool italic) {
+    return make_font(QStringLiteral("Comic Sans MS"), points, bold, italic);
+}
+QFont times(double points, bool bold, bool italic) {
+    return make_font(QStringLiteral("Times New Roman"), points, bold, italic);
+}
+QFont arial(double points, bool bold, bool italic) { return make_font(QStringLiteral("Arial"), points, bold, italic); }
+
+void set_background(QWidget* widget, const QColor& colour) {
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Window, colour);
+    widget->setPalette(p);
+    widget->setAutoFillBackground(true);
+}
+
+void set_text_colour(QWidget* widget, const QColor& colour) {
+    QPalette p = widget->palette();
+    p.setColor(QPalette::WindowText, colour);
+    p.setColor(QPalette::Text, colour);
+    widget->setPalette(p);
+}
+
+void set_button_face(QAbstractButton* button, const QColor& colour) {
+    QPalette p = button->palette();
+    p.setColor(QPalette::Button, colour);
+    button->setPalette(p);
+}
+
+void set_framed(QLabel* label, bool framed) {
+    label->setFrameShape(framed ? QFrame::Box : QFrame::NoFrame);
+}
+
+QLabel* add_label(QWidget* parent, const QString& name, const QString& text, const QRect& where,
+                  const LabelLook& look) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(where);
+    label->setFont(look.font);
+    label->setAlignment((look.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    label->setWordWrap(look.wrap);
+    label->setTextFormat(Qt::PlainText); // a player's name is never markup
+    label->setFrameShadow(QFrame::Plain);
+    label->setLineWidth(1);
+    set_framed(label, look.framed);
+    if (look.background) set_background(label, *look.background);
+    if (look.text) set_text_colour(label, *look.text);
+    label->setAccessibleName(look.role.isEmpty() ? text : look.role);
+    return label;
+}
+
+WrapButton* add_button(QWidget* parent, const QString& name, const QString& text, const QRect& where,
+                       const ButtonLook& look) {
+    auto* button = new WrapButton(text, parent);
+    button->setObjectName(name);
+    button->setGeometry(where);
+    button->setFont(look.font);
+    if (look.face) set_button_face(button, *look.face);
+    if (!look.tooltip.isEmpty()) button->setToolTip(look.tooltip);
+    button->setAccessibleName(text);
+    return button;
+}
+
+} // namespace quarn::ui

@@ -1,0 +1,84 @@
+// Caption and window mirroring, and the guarded handler calls.
+#include "mirror.h"
+
+#include "look.h"
+
+#include <QGuiApplication>
+#include <QLayout>
+#include <QScreen>
+
+#include <exception>
+
+namespace quarn::ui {
+
+void Caption::show(const std::string& text) {
+    if (!label_ || !text_.changed(text)) return;
+    const QString caption = qs(text);
+    label_->setText(caption);
+    label_->setAccessibleName(caption.isEmpty() ? role_ : role_ + QStringLiteral(": ") + caption);
+}
+
+void WindowMirror::render(QWidget& window, const WindowModel& model, const std::function<void()>& place) {
+    if (model.visible && !window.isVisible()) {
+        if (!placed_) {
+            placed_ = true;
+            if (place) place();
+        }
+        window.show();
+        window.raise();
+    } else if (!model.visible && window.isVisible()) {
+        window.hide();
+    }
+    if (raises_ != model.raise_requests) {
+        raises_ = model.raise_requests;
+        if (window.isVisible()) {
+            window.raise();
+            window.activateWindow();
+        }
+    }
+}
+
+namespace {
+QScreen* screen_of(QWidget& window) {
+    QScreen* screen = window.screen();
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
+} // namespace
+
+void centre_on_screen(QWidget& window) {
+    QScreen* screen = screen_of(window);
+    if (!screen) return;
+    // A window laid out by its layout (the menu's menu bar) learns its size
+    // here; the others already have theirs.
+    if (window.layout()) window.layout()->activate();
+    QRect frame(QPoint(0, 0), window.size());
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
+}
+
+void place_on_screen(QWidget& window, int left_twips, int top_twips) {
+    QScreen* screen = screen_of(window);
+    const QPoint corner = screen ? screen->geometry().topLeft() : QPoint(0, 0);
+    window.move(corner + QPoint(px(left_twips), px(top_twips)));
+}
+
+void guarded(EventPump& pump, const std::function<void()>& work) noexcept {
+    try {
+        work();
+    } catch (const std::exception& error) {
+        pump.fatal(std::string("Quarn has met an unexpected error and must close.\n\n") + error.what());
+    } catch (...) {
+        pump.fatal("Quarn has met an unexpected error and must close.");
+    }
+}
+
+void Dispatch::operator()(const std::function<void(Quarn&)>& handler) noexcept {
+    guarded(q_.pump, [&] { handler(q_); });
+    render();
+}
+
+void Dispatch::render() noexcept {
+    if (render_) guarded(q_.pump, render_);
+}
+
+} // namespace quarn::ui

@@ -1,0 +1,87 @@
+// How a window follows its model. Every window re-renders after each event and
+// at every turn of the game's waiting loops, hundreds of times a second during
+// a score tally, so each setter remembers what it last showed and touches the
+// widget only when the model has changed.
+#pragma once
+#include "core.h"
+#include "window_model.h"
+
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace quarn::ui {
+
+// The last value shown of one property.
+template <class T>
+class Shown {
+public:
+    // True, and remembered, when the value differs from the one shown last.
+    bool changed(const T& value) {
+        if (last_ && *last_ == value) return false;
+        last_ = value;
+        return true;
+    }
+
+private:
+    std::optional<T> last_;
+};
+
+// A label whose caption the program changes. Screen readers hear what the label
+// is together with what it says.
+class Caption {
+public:
+    Caption() = default;
+    Caption(QLabel* label, QString role) : label_(label), role_(std::move(role)) {}
+
+    void show(const std::string& text);
+    QLabel* label() const { return label_; }
+
+private:
+    QLabel* label_ = nullptr;
+    QString role_;
+    Shown<std::string> text_;
+};
+
+// Shows, hides and raises one top-level window as its model says.
+class WindowMirror {
+public:
+    // place runs once, just before the window first appears.
+    void render(QWidget& window, const WindowModel& model, const std::function<void()>& place = {});
+
+private:
+    bool placed_ = false;
+    int raises_ = 0;
+};
+
+// Where windows first appear: centred, or at a place given in twips from the
+// screen's top-left corner.
+void centre_on_screen(QWidget& window);
+void place_on_screen(QWidget& window, int left_twips, int top_twips);
+
+// Runs the core's handlers for clicks, edits and closes. No exception may leave
+// a Qt event handler, so anything thrown ends the program through the pump's
+// error box; afterwards every window shows what the handler changed.
+class Dispatch {
+public:
+    explicit Dispatch(Quarn& q) : q_(q) {}
+
+    void set_render(std::function<void()> render) { render_ = std::move(render); }
+    void operator()(const std::function<void(Quarn&)>& handler) noexcept;
+    void render() noexcept;
+    Quarn& quarn() const { return q_; }
+
+private:
+    Quarn& q_;
+    std::function<void()> render_;
+};
+
+// Runs work so that no exception escapes: a failure is reported through the
+// pump's error box, which ends the program.
+void guarded(EventPump& pump, const std::function<void()>& work) noexcept;
+
+} // namespace quarn::ui

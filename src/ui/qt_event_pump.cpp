@@ -1,0 +1,108 @@
+// Waiting, timers and boxes on top of Qt's event loop.
+#include "qt_event_pump.h"
+
+#include "mirror.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace quarn::ui {
+
+namespace {
+const QString box_title = QStringLiteral("Quarn");
+}
+
+QtEventPump::QtEventPump() { clock_.start(); }
+
+QtEventPump::~QtEventPump() = default;
+
+void QtEventPump::render() {
+    // A box opened while rendering would render again from its own loop.
+    if (rendering_ || !renderer_) return;
+    rendering_ = true;
+    guarded(*this, renderer_);
+    rendering_ = false;
+}
+
+void QtEventPump::yield() {
+    render();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void QtEventPump::wait() {
+    render();
+    // Sleeps until a click, key or timer arrives: no busy waiting while a
+    // player thinks.
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void QtEventPump::wait_until(std::int64_t time_ms) {
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    deadline.setTimerType(Qt::PreciseTimer);
+    for (std::int64_t left = time_ms - now_ms(); left > 0; left = time_ms - now_ms()) {
+        deadline.start(static_cast<int>(std::min<std::int64_t>(left, 24 * 60 * 60 * 1000)));
+        wait();
+    }
+}
+
+std::int64_t QtEventPump::now_ms() const { return clock_.elapsed(); }
+
+void QtEventPump::message(const std::string& text) {
+    render();
+    QMessageBox box(QMessageBox::Warning, box_title, QString::fromStdString(text), QMessageBox::Ok);
+    box.exec(); // its own loop keeps the timers ticking
+}
+
+bool QtEventPump::ask_yes_no(const std::string& text) {
+    render();
+    QMessageBox box(QMessageBox::Question, box_title, QString::fromStdString(text),
+                    QMessageBox::Yes | QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtEventPump::beep() { QApplication::beep(); }
+
+void QtEventPump::end_program() {
+    // Ends from inside any number of nested event loops: nothing is unwound
+    // and nothing is saved.
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+void QtEventPump::fatal(const std::string& text) {
+    QMessageBox::critical(nullptr, box_title, QString::fromStdString(text));
+    std::fflush(nullptr);
+    std::_Exit(1);
+}
+
+void QtEventPump::timer_changed(Timer& timer) {
+    auto& slot = timers_[&timer];
+    if (!slot) {
+        slot = std::make_unique<QTimer>();
+        slot->setTimerType(Qt::PreciseTimer);
+        QObject::connect(slot.get(), &QTimer::timeout, slot.get(), [this, &timer] {
+            guarded(*this, [&] { timer.fire(); });
+            render();
+        });
+    }
+    // An interval of 0 holds a timer still, as it always has; a zero-time
+    // QTimer would spin instead.
+    if (timer.enabled() && timer.interval_ms() > 0)
+        slot->start(timer.interval_ms()); // restarts the countdown
+    else
+        slot->stop();
+}
+
+QTimer* QtEventPump::qt_timer(const Timer& timer) const {
+    auto found = timers_.find(&timer);
+    return found == timers_.end() ? nullptr : found->second.get();
+}
+
+} // namespace quarn::ui

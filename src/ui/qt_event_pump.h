@@ -1,0 +1,53 @@
+// The event pump the program runs on: the game procedures' waiting loops turn
+// into passes of Qt's event loop, the core's timers into QTimers and its boxes
+// into QMessageBoxes titled "Quarn".
+#pragma once
+#include "platform/event_pump.h"
+
+#include <QElapsedTimer>
+
+#include <functional>
+#include <memory>
+#include <unordered_map>
+
+class QTimer;
+
+namespace quarn::ui {
+
+class QtEventPump final : public EventPump {
+public:
+    QtEventPump();
+    ~QtEventPump() override;
+    QtEventPump(const QtEventPump&) = delete;
+    QtEventPump& operator=(const QtEventPump&) = delete;
+
+    // What brings every window up to date with its model; run before each pass
+    // of the event loop, after every timer tick and before every box.
+    void set_renderer(std::function<void()> renderer) { renderer_ = std::move(renderer); }
+    void render();
+
+    void yield() override;
+    void wait() override;
+    void wait_until(std::int64_t time_ms) override;
+    std::int64_t now_ms() const override;
+
+    void message(const std::string& text) override;
+    bool ask_yes_no(const std::string& text) override;
+    void beep() override;
+    [[noreturn]] void end_program() override;
+    [[noreturn]] void fatal(const std::string& text) override;
+
+    void timer_changed(Timer& timer) override;
+
+    // The Qt timer behind a core timer, for tests; null until the core has
+    // handed the timer over.
+    QTimer* qt_timer(const Timer& timer) const;
+
+private:
+    std::function<void()> renderer_;
+    bool rendering_ = false;
+    QElapsedTimer clock_;
+    std::unordered_map<const Timer*, std::unique_ptr<QTimer>> timers_;
+};
+
+} // namespace quarn::ui

@@ -1,0 +1,72 @@
+// The player names window, form_enter_names.
+#include "enter_names_window.h"
+
+#include "look.h"
+#include "shell/setup_windows.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+
+namespace quarn::ui {
+
+EnterNamesWindow::EnterNamesWindow(Quarn& q, Dispatch& dispatch) : q_(q), dispatch_(dispatch) {
+    setObjectName(QStringLiteral("form_enter_names"));
+    setWindowTitle(QStringLiteral("Enter names"));
+    setFixedSize(twips_size(5325, 5880));
+
+    add_label(this, QStringLiteral("Label2"),
+              QStringLiteral("Pick the colour that you want by clicking on the coloured box and entering your name"),
+              twips_rect(120, 240, 4935, 855), {.font = comic(12), .centred = true});
+
+    struct Seat {
+        int top, height;
+        QColor background, text;
+        const char* colour;
+    };
+    // The third seat's dark blue takes light text, the colour of an active
+    // window's border.
+    static const Seat seats[seat_count] = {{1320, 735, QColor(255, 0, 0), Qt::black, "red"},
+                                           {2160, 735, QColor(0, 255, 0), Qt::black, "green"},
+                                           {3000, 690, QColor(0, 0, 192), QColor(180, 180, 180), "blue"},
+                                           {3840, 690, QColor(255, 255, 0), Qt::black, "yellow"}};
+    for (int i = 0; i < seat_count; ++i) {
+        const Seat& seat = seats[i];
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QStringLiteral("names_%1").arg(i));
+        box->setGeometry(twips_rect(0, seat.top, 5055, seat.height));
+        box->setFont(comic(20.25));
+        QPalette p = box->palette();
+        p.setColor(QPalette::Base, seat.background);
+        p.setColor(QPalette::Text, seat.text);
+        box->setPalette(p);
+        box->setAccessibleName(QStringLiteral("name of player %1, %2").arg(i + 1).arg(QLatin1String(seat.colour)));
+        boxes_[static_cast<std::size_t>(i)] = box;
+        // Every edit the player makes recounts the players; the model's own
+        // changes come back through render and are not edits.
+        connect(box, &QLineEdit::textEdited, this, [this, i](const QString& text) {
+            dispatch_([i, name = text.toStdString()](Quarn& q) { names_changed(q, i, name); });
+        });
+    }
+
+    auto* exit = add_button(this, QStringLiteral("Command1"), QStringLiteral("Exit"),
+                            twips_rect(120, 4680, 4935, 1080), {.font = comic(48)});
+    connect(exit, &QPushButton::clicked, this, [this] { dispatch_(names_exit); });
+}
+
+void EnterNamesWindow::render() {
+    const EnterNamesModel& m = q_.form_enter_names;
+    for (std::size_t i = 0; i < boxes_.size(); ++i) {
+        // Compared with the box itself: resetting unchanged text would throw
+        // the player's cursor to the end.
+        const QString name = qs(m.names[i]);
+        if (boxes_[i]->text() != name) boxes_[i]->setText(name);
+    }
+    mirror_.render(*this, m);
+}
+
+void EnterNamesWindow::closeEvent(QCloseEvent* event) {
+    event->ignore(); // Exit hides the window and brings the menu back
+    dispatch_(names_exit);
+}
+
+} // namespace quarn::ui

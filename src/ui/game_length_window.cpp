@@ -1,0 +1,70 @@
+// The game length window, form_enter_game_length.
+#include "game_length_window.h"
+
+#include "look.h"
+#include "shell/setup_windows.h"
+
+#include <QCloseEvent>
+#include <QSignalBlocker>
+#include <QSlider>
+
+namespace quarn::ui {
+
+GameLengthWindow::GameLengthWindow(Quarn& q, Dispatch& dispatch) : q_(q), dispatch_(dispatch) {
+    setObjectName(QStringLiteral("form_enter_game_length"));
+    setWindowTitle(QStringLiteral("Enter Length of Game"));
+    setFixedSize(twips_size(6960, 4470));
+
+    add_label(this, QStringLiteral("Label4"),
+              QStringLiteral("Enter the duration of the game by moving the slider below.  Click on Exit when the "
+                             "desired game length has been selected"),
+              twips_rect(240, 240, 6375, 1335), {.font = comic(15.75), .centred = true, .text = QColor(192, 0, 0)});
+
+    slider_ = new QSlider(Qt::Horizontal, this);
+    slider_->setObjectName(QStringLiteral("Slider1"));
+    slider_->setGeometry(twips_rect(360, 1920, 6015, 615));
+    slider_->setRange(GameLengthModel::slider_minimum, GameLengthModel::slider_maximum);
+    slider_->setSingleStep(1);
+    slider_->setPageStep(2);
+    slider_->setTickPosition(QSlider::TicksBelow);
+    slider_->setTickInterval(5);
+    slider_->setValue(q_.form_enter_game_length.slider_value);
+    slider_->setAccessibleName(QStringLiteral("game length in minutes"));
+    connect(slider_, &QSlider::valueChanged, this,
+            [this](int minutes) { dispatch_([minutes](Quarn& q) { slider_moved(q, minutes); }); });
+
+    const LabelLook boxed{.font = comic(15.75), .centred = true, .framed = true};
+    add_label(this, QStringLiteral("Label1"), QStringLiteral("Game Length"), twips_rect(480, 2760, 2175, 495), boxed);
+    LabelLook hours = boxed;
+    hours.role = QStringLiteral("hours");
+    hours_ = Caption(add_label(this, QStringLiteral("Label2"), QString(), twips_rect(2880, 2760, 495, 495), hours),
+                     hours.role);
+    add_label(this, QStringLiteral("Label5"), QStringLiteral("hours"), twips_rect(3360, 2760, 855, 495), boxed);
+    LabelLook minutes = boxed;
+    minutes.role = QStringLiteral("minutes");
+    minutes_ = Caption(
+        add_label(this, QStringLiteral("Label3"), QString(), twips_rect(4440, 2760, 735, 495), minutes), minutes.role);
+    add_label(this, QStringLiteral("Label6"), QStringLiteral("minutes"), twips_rect(5160, 2760, 1215, 495), boxed);
+
+    auto* exit = add_button(this, QStringLiteral("Command1"), QStringLiteral("Exit"),
+                            twips_rect(1560, 3600, 3735, 735), {.font = comic(27.75)});
+    connect(exit, &QPushButton::clicked, this, [this] { dispatch_(game_length_exit); });
+}
+
+void GameLengthWindow::render() {
+    const GameLengthModel& m = q_.form_enter_game_length;
+    if (slider_->value() != m.slider_value) {
+        const QSignalBlocker quiet(slider_); // the model moved it, not the player
+        slider_->setValue(m.slider_value);
+    }
+    hours_.show(m.hours);
+    minutes_.show(m.minutes);
+    mirror_.render(*this, m);
+}
+
+void GameLengthWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    dispatch_(game_length_exit);
+}
+
+} // namespace quarn::ui

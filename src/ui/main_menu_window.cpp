@@ -1,0 +1,128 @@
+// The main menu window, form_options.
+#include "main_menu_window.h"
+
+#include "look.h"
+#include "shell/main_menu.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLayout>
+#include <QMenuBar>
+
+namespace quarn::ui {
+
+namespace {
+const QColor red(255, 0, 0);
+const QColor button_face = qcolor(colours::button_face);
+const QString game_tooltip =
+    QStringLiteral("Pick a game to play.  The currently selected game will be highlighted in yellow");
+} // namespace
+
+MainMenuWindow::MainMenuWindow(Quarn& q, Dispatch& dispatch) : q_(q), dispatch_(dispatch) {
+    setObjectName(QStringLiteral("form_options"));
+    setWindowTitle(QStringLiteral("Quarn"));
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("form_options_client"));
+    client->setFixedSize(twips_size(7605, 5595));
+    set_background(client, red);
+    setCentralWidget(client);
+
+    // The outline first, so that the letters bouncing inside it are drawn over it.
+    auto* outline = new QFrame(client);
+    outline->setObjectName(QStringLiteral("Shape1"));
+    outline->setGeometry(twips_rect(120, 120, 6135, 2655));
+    outline->setFrameStyle(QFrame::Box | QFrame::Plain);
+    outline->setAccessibleName(QStringLiteral("title box"));
+
+    static const char* const name = "Quarn";
+    for (int i = 0; i < title_letters; ++i) {
+        auto index = static_cast<std::size_t>(i);
+        letters_[index] = add_label(client, QStringLiteral("Label2_%1").arg(i), QString(QChar::fromLatin1(name[i])),
+                                    twips_rect(title_resting_left[index], title_resting_top, 495, 615),
+                                    {.font = comic(20.25), .centred = i != 0, .framed = true,
+                                     .background = button_face, .wrap = false});
+    }
+
+    auto* picture = new QFrame(client);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setGeometry(twips_rect(6480, 120, 975, 1335));
+    picture->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    set_background(picture, button_face);
+    picture->setAccessibleName(QStringLiteral("picture"));
+
+    auto* games = new QGroupBox(QStringLiteral("Pick game to play"), client);
+    games->setObjectName(QStringLiteral("Frame2"));
+    games->setGeometry(twips_rect(2760, 2880, 4695, 2415));
+    games->setFont(comic(21.75));
+    set_background(games, QColor(0, 0, 255));
+    set_text_colour(games, QColor(255, 192, 192));
+    games->setAccessibleName(games->title());
+
+    static const char* const captions[] = {"Anagrams", "Crossword", "Mix 'N Match", "Pick 'N Mix"};
+    static const int lefts[] = {120, 2280, 120, 2280};
+    static const int tops[] = {720, 720, 1560, 1560};
+    for (int i = 0; i < 4; ++i) {
+        WrapButton* button = add_button(games, QStringLiteral("button_game_type_%1").arg(i),
+                                        QString::fromLatin1(captions[i]), twips_rect(lefts[i], tops[i], 2055, 615),
+                                        {.font = comic(14.25), .tooltip = game_tooltip});
+        game_buttons_[static_cast<std::size_t>(i)] = button;
+        connect(button, &QPushButton::clicked, this, [this, i] { dispatch_([i](Quarn& q) { select_game(q, i); }); });
+    }
+
+    auto* length = add_button(client, QStringLiteral("button_enter_game_length"),
+                              QStringLiteral("Enter length of Game"), twips_rect(120, 2880, 2535, 735),
+                              {.font = comic(12), .face = QColor(0, 255, 0),
+                               .tooltip = QStringLiteral("Click here to enter the duration of the game")});
+    connect(length, &QPushButton::clicked, this, [this] { dispatch_(open_game_length); });
+
+    auto* names = add_button(client, QStringLiteral("button_enter_names"), QStringLiteral("Enter Player Names"),
+                             twips_rect(120, 3720, 2535, 735),
+                             {.font = comic(12), .face = QColor(128, 128, 255),
+                              .tooltip = QStringLiteral("Click here to enter up to 4 players names")});
+    connect(names, &QPushButton::clicked, this, [this] { dispatch_(open_enter_names); });
+
+    auto* play = add_button(client, QStringLiteral("button_play_game"), QStringLiteral("Play Game"),
+                            twips_rect(120, 4560, 2535, 765),
+                            {.font = comic(24, true), .tooltip = QStringLiteral("Click here to start playing the game")});
+    connect(play, &QPushButton::clicked, this, [this] { dispatch_(play_game); });
+
+    build_menus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void MainMenuWindow::build_menus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("menu_file"));
+    QAction* exit = file->addAction(QStringLiteral("Exit"));
+    exit->setObjectName(QStringLiteral("menu_exit"));
+    connect(exit, &QAction::triggered, this, [this] { dispatch_(menu_exit); });
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("menu_help"));
+    QAction* instructions = help->addAction(QStringLiteral("Instructions"));
+    instructions->setObjectName(QStringLiteral("menu_instructions"));
+    connect(instructions, &QAction::triggered, this, [this] { dispatch_(menu_instructions); });
+    QAction* about = help->addAction(QStringLiteral("About"));
+    about->setObjectName(QStringLiteral("menu_about"));
+    connect(about, &QAction::triggered, this, [this] { dispatch_(menu_about); });
+}
+
+void MainMenuWindow::render() {
+    const MainMenuModel& m = q_.form_options;
+    for (std::size_t i = 0; i < game_buttons_.size(); ++i)
+        if (game_colours_[i].changed(m.game_button_colours[i]))
+            set_button_face(game_buttons_[i], qcolor(m.game_button_colours[i]));
+    for (std::size_t i = 0; i < letters_.size(); ++i) {
+        const QPoint place(px(m.letter_left[i]), px(m.letter_top[i]));
+        if (letter_places_[i].changed(place)) letters_[i]->move(place);
+    }
+    mirror_.render(*this, m, [this] { centre_on_screen(*this); });
+}
+
+void MainMenuWindow::closeEvent(QCloseEvent* event) {
+    event->ignore(); // the program decides what closing the menu means
+    dispatch_(main_menu_closed);
+}
+
+} // namespace quarn::ui

@@ -1,0 +1,294 @@
+// The play window, form_game_screen.
+#include "game_screen_window.h"
+
+#include "board/play_window.h"
+#include "look.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QMouseEvent>
+#include <QProgressBar>
+
+#include <algorithm>
+
+namespace quarn::ui {
+
+namespace {
+const QColor light_yellow(255, 255, 128);
+const QColor yellow(255, 255, 0);
+const QColor red(255, 0, 0);
+
+QString cell_name(int index, const std::string& letter) {
+    const QString place =
+        QStringLiteral("cell row %1 column %2").arg(index / grid_columns + 1).arg(index % grid_columns + 1);
+    return letter.empty() ? place + QStringLiteral(", empty") : place + QStringLiteral(", letter ") + qs(letter);
+}
+} // namespace
+
+void CellLabel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && on_press_) on_press_(index_);
+    event->accept();
+}
+
+GameScreenWindow::GameScreenWindow(Quarn& q, Dispatch& dispatch) : q_(q), dispatch_(dispatch) {
+    setObjectName(QStringLiteral("form_game_screen"));
+    setWindowTitle(QStringLiteral("Game Screen"));
+    resize(twips_size(15225, 10305)); // an ordinary frame: the players may resize it
+
+    build_left_panel();
+
+    // The divider between the two panels, 4 pixels wide.
+    auto* divider = new QFrame(this);
+    divider->setObjectName(QStringLiteral("Line1"));
+    divider->setGeometry(px(5520) - 2, px(135), 4, px(10095) - px(135));
+    set_background(divider, Qt::black);
+
+    build_right_panel();
+}
+
+void GameScreenWindow::build_left_panel() {
+    const QFont clock_font = comic(15.75);
+    add_label(this, QStringLiteral("Label7"), QStringLiteral("Game Time Remaining"), twips_rect(360, 240, 3495, 495),
+              {.font = clock_font, .centred = true, .framed = true, .background = light_yellow});
+
+    auto figure = [&](const char* name, int left, const QString& role) {
+        return Caption(add_label(this, QString::fromLatin1(name), QStringLiteral("0"), twips_rect(left, 840, 495, 495),
+                                 {.font = clock_font, .centred = true, .framed = true, .role = role}),
+                       role);
+    };
+    auto unit = [&](const char* name, int left, const char* text) {
+        add_label(this, QString::fromLatin1(name), QString::fromLatin1(text), twips_rect(left, 840, 375, 495),
+                  {.font = clock_font, .centred = true, .framed = true});
+    };
+    hours_ = figure("Label4", 360, QStringLiteral("hours left"));
+    unit("Label5", 840, "h");
+    minutes_ = figure("Label3", 1320, QStringLiteral("minutes left"));
+    unit("Label6", 1800, "m");
+    seconds_ = figure("Label9", 2280, QStringLiteral("seconds left"));
+    unit("Label10", 2760, "s");
+
+    const QString round_role = QStringLiteral("round");
+    QLabel* round = add_label(this, QStringLiteral("Lbl_round"), QStringLiteral("Round 1"),
+                              twips_rect(3240, 840, 1695, 495),
+                              {.font = comic(15.75, true), .centred = true, .framed = true, .role = round_role});
+    round->setToolTip(QStringLiteral("The number of turns each player has had"));
+    round_ = Caption(round, round_role);
+
+    bar_ = new QProgressBar(this);
+    bar_->setObjectName(QStringLiteral("bar_game_timer"));
+    bar_->setGeometry(twips_rect(360, 1440, 4905, 495));
+    bar_->setTextVisible(false);
+    bar_->setRange(0, 100);
+    bar_->setValue(0);
+    bar_->setAccessibleName(QStringLiteral("game time remaining"));
+
+    build_seats();
+    build_high_scores();
+
+    add_label(this, QStringLiteral("Label17"),
+              QStringLiteral("The scores shown above are the Highest scores after 4 rounds"),
+              twips_rect(360, 9840, 4935, 255),
+              {.font = arial(8.25), .framed = true, .background = Qt::black, .text = yellow});
+}
+
+void GameScreenWindow::build_seats() {
+    auto* frame = new QGroupBox(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setGeometry(twips_rect(360, 2040, 4935, 4095));
+    frame->setAccessibleName(QStringLiteral("players and scores"));
+
+    const QFont heading_font = comic(15.75);
+    add_label(frame, QStringLiteral("Label1"), QStringLiteral("Player"), twips_rect(240, 360, 2775, 615),
+              {.font = heading_font, .framed = true});
+    add_label(frame, QStringLiteral("Label2"), QStringLiteral("Score"), twips_rect(3120, 360, 1695, 615),
+              {.font = heading_font, .framed = true});
+
+    struct SeatLook {
+        QColor background, text;
+    };
+    static const SeatLook seats[seat_count] = {{QColor(255, 0, 0), Qt::black},
+                                               {QColor(0, 192, 0), Qt::black},
+                                               {QColor(0, 0, 255), QColor(224, 224, 224)},
+                                               {QColor(255, 255, 0), Qt::black}};
+    for (int i = 0; i < seat_count; ++i) {
+        const auto seat = static_cast<std::size_t>(i);
+        const int top = 1080 + 720 * i;
+        const QString name_role = QStringLiteral("player %1").arg(i + 1);
+        names_[seat] = Caption(add_label(frame, QStringLiteral("names_%1").arg(i), QString(),
+                                         twips_rect(240, top, 2655, 615),
+                                         {.font = comic(20.25), .framed = true, .background = seats[i].background,
+                                          .text = seats[i].text, .wrap = false, .role = name_role}),
+                               name_role);
+        const QString score_role = QStringLiteral("score of player %1").arg(i + 1);
+        scores_[seat] = Caption(add_label(frame, QStringLiteral("score_%1").arg(i), QStringLiteral("00000"),
+                                          twips_rect(3120, top, 1695, 615),
+                                          {.font = times(21.75), .centred = true, .framed = true, .wrap = false,
+                                           .role = score_role}),
+                                score_role);
+    }
+}
+
+void GameScreenWindow::build_high_scores() {
+    auto* frame = new QGroupBox(QStringLiteral("Highest Scores"), this);
+    frame->setObjectName(QStringLiteral("Frame2"));
+    frame->setGeometry(twips_rect(360, 6240, 4935, 3495));
+    frame->setFont(comic(15.75, true));
+    set_background(frame, QColor(192, 192, 192));
+    set_text_colour(frame, QColor(128, 0, 0));
+    frame->setAccessibleName(frame->title());
+
+    struct Column {
+        int left, width;
+        bool centred;
+    };
+    static const Column psn{240, 380, true}, name{720, 1800, false}, score{2640, 795, true}, date{3600, 1020, true};
+    const QColor grey(128, 128, 128);
+    auto cell = [&](const QString& object, const QString& text, const Column& column, int top, const QString& role) {
+        return add_label(frame, object, text, twips_rect(column.left, top, column.width, 255),
+                         {.font = arial(8.25, true), .centred = column.centred, .framed = true, .background = grey,
+                          .text = Qt::white, .wrap = false, .role = role});
+    };
+    cell(QStringLiteral("Label13"), QStringLiteral("Psn"), psn, 600, QString());
+    cell(QStringLiteral("Label14"), QStringLiteral("Name"), name, 600, QString());
+    cell(QStringLiteral("Label15"), QStringLiteral("Score"), score, 600, QString());
+    cell(QStringLiteral("Label16"), QStringLiteral("Date"), date, 600, QString());
+
+    for (int k = 0; k < high_score_places; ++k) {
+        const int top = 840 + 240 * k;
+        const QString place = QString::number(k + 1);
+        cell(QStringLiteral("psn_%1").arg(k), place, psn, top, QStringLiteral("place ") + place);
+        HighScoreView& row = high_scores_[static_cast<std::size_t>(k)];
+        const QString name_role = QStringLiteral("name in place ") + place;
+        const QString score_role = QStringLiteral("score in place ") + place;
+        const QString date_role = QStringLiteral("date in place ") + place;
+        row.name = Caption(cell(QStringLiteral("hi_name_%1").arg(k), QString(), name, top, name_role), name_role);
+        row.score = Caption(cell(QStringLiteral("hi_Score_%1").arg(k), QString(), score, top, score_role), score_role);
+        row.date = Caption(cell(QStringLiteral("hi_date_%1").arg(k), QString(), date, top, date_role), date_role);
+    }
+}
+
+void GameScreenWindow::build_right_panel() {
+    auto* exit = add_button(this, QStringLiteral("button_exit"), QStringLiteral("Exit"),
+                            twips_rect(14640, 120, 495, 465), {.font = comic(8.25, true), .face = red});
+    connect(exit, &QPushButton::clicked, this, [this] { dispatch_(exit_clicked); });
+
+    const QString heading_role = QStringLiteral("game");
+    heading_ = Caption(add_label(this, QStringLiteral("Label8"), QString(), twips_rect(5640, 120, 8895, 1095),
+                                 {.font = comic(36), .centred = true, .framed = true, .role = heading_role}),
+                       heading_role);
+    const QString turn_role = QStringLiteral("turn");
+    turn_ = Caption(add_label(this, QStringLiteral("Label11"), QString(), twips_rect(5640, 1320, 8895, 855),
+                              {.font = comic(26.25), .centred = true, .framed = true, .role = turn_role}),
+                    turn_role);
+
+    const QFont letter_font = comic(36);
+    for (int i = 0; i < cell_count; ++i) {
+        auto* label = new CellLabel(i, this, [this](int index) {
+            dispatch_([index](Quarn& q) { grid_clicked(q, index); });
+        });
+        label->setObjectName(QStringLiteral("label_mixed_%1").arg(i));
+        label->setGeometry(twips_rect(5640 + 720 * (i % grid_columns), 2400 + 1200 * (i / grid_columns), 615, 1095));
+        label->setFont(letter_font);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setTextFormat(Qt::PlainText);
+        label->setFocusPolicy(Qt::NoFocus);
+        label->setFrameShadow(QFrame::Plain);
+        label->setAutoFillBackground(true);
+        cells_[static_cast<std::size_t>(i)].label = label;
+    }
+
+    check_ = add_button(this, QStringLiteral("button_check"), QStringLiteral("Finished ! Check  Word(s)"),
+                        twips_rect(5640, 8400, 1935, 1815), {.font = comic(18), .face = QColor(255, 128, 128)});
+    connect(check_, &QPushButton::clicked, this, [this] { dispatch_(check_clicked); });
+
+    const QString counter_heading_role = QStringLiteral("counter heading");
+    counter_heading_ =
+        Caption(add_label(this, QStringLiteral("Label12"), QStringLiteral("Score"), twips_rect(7680, 8400, 4455, 855),
+                          {.font = comic(27.75, false, true), .centred = true, .framed = true, .background = red,
+                           .text = yellow, .role = counter_heading_role}),
+                counter_heading_role);
+    const QString counter_role = QStringLiteral("counter");
+    counter_ = Caption(add_label(this, QStringLiteral("label_score"), QStringLiteral("00000"),
+                                 twips_rect(7680, 9240, 4455, 975),
+                                 {.font = times(36, true, true), .centred = true, .framed = true, .background = yellow,
+                                  .text = red, .role = counter_role}),
+                       counter_role);
+
+    change_letter_ = add_button(this, QStringLiteral("button_change_letter"), QStringLiteral("Change Letter"),
+                                twips_rect(12240, 8400, 2655, 1815), {.font = comic(32.25), .face = light_yellow});
+    change_letter_->hide();
+    connect(change_letter_, &QPushButton::clicked, this, [this] { dispatch_(change_letter_clicked); });
+}
+
+void GameScreenWindow::render() {
+    const GameScreenModel& m = q_.form_game_screen;
+
+    hours_.show(m.clock_hours);
+    minutes_.show(m.clock_minutes);
+    seconds_.show(m.clock_seconds);
+    round_.show(m.round_caption);
+
+    // A bar needs a range of at least one step, or it turns into a busy
+    // indicator; the value is kept inside the range the bar accepts.
+    const int maximum = std::max(1, m.bar_maximum);
+    if (bar_maximum_.changed(maximum)) bar_->setRange(0, maximum);
+    const int value = std::clamp(m.bar_value, 0, maximum);
+    if (bar_->value() != value) bar_->setValue(value);
+
+    for (std::size_t i = 0; i < names_.size(); ++i) {
+        names_[i].show(m.names[i]);
+        scores_[i].show(m.scores[i]);
+    }
+    for (std::size_t k = 0; k < high_scores_.size(); ++k) {
+        const HighScoreRow& row = m.high_scores[k];
+        HighScoreView& view = high_scores_[k];
+        view.name.show(row.name);
+        view.score.show(row.score);
+        view.date.show(row.date);
+        if (view.colour.changed(row.text_colour))
+            for (QLabel* label : {view.name.label(), view.score.label(), view.date.label()})
+                set_text_colour(label, qcolor(row.text_colour));
+    }
+
+    heading_.show(m.heading);
+    turn_.show(m.turn_caption);
+    counter_heading_.show(m.counter_heading);
+    counter_.show(m.counter);
+    render_cells();
+
+    if (check_->isEnabled() != m.check_enabled) check_->setEnabled(m.check_enabled);
+    if (change_letter_->isHidden() == m.change_letter_visible) change_letter_->setVisible(m.change_letter_visible);
+    if (change_letter_->isEnabled() != m.change_letter_enabled) change_letter_->setEnabled(m.change_letter_enabled);
+
+    mirror_.render(*this, m, [this] { centre_on_screen(*this); });
+}
+
+void GameScreenWindow::render_cells() {
+    const GameScreenModel& m = q_.form_game_screen;
+    for (std::size_t i = 0; i < cells_.size(); ++i) {
+        const Cell& cell = m.cells[i];
+        CellView& view = cells_[i];
+        if (view.text.changed(cell.text)) {
+            view.label->setText(qs(cell.text));
+            view.label->setAccessibleName(cell_name(static_cast<int>(i), cell.text));
+        }
+        if (view.background.changed(cell.background)) {
+            QPalette p = view.label->palette();
+            p.setColor(QPalette::Window, qcolor(cell.background));
+            view.label->setPalette(p);
+        }
+        if (view.framed.changed(cell.framed)) set_framed(view.label, cell.framed);
+    }
+}
+
+void GameScreenWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    // During a game the frame's close button asks, like Exit; between games
+    // the window stays as the program has it.
+    if (q_.state.game_running)
+        dispatch_(exit_clicked);
+    else
+        dispatch_.render();
+}
+
+} // namespace quarn::ui

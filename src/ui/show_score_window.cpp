@@ -1,0 +1,60 @@
+// The turn result window, form_show_score.
+#include "show_score_window.h"
+
+#include "look.h"
+#include "scores/high_scores.h"
+
+#include <QCloseEvent>
+#include <QListWidget>
+
+namespace quarn::ui {
+
+ShowScoreWindow::ShowScoreWindow(Quarn& q, Dispatch& dispatch) : q_(q), dispatch_(dispatch) {
+    setObjectName(QStringLiteral("form_show_score"));
+    setWindowTitle(QStringLiteral("Score"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
+    setFixedSize(twips_size(6285, 5760));
+    set_background(this, QColor(0, 0, 255));
+
+    const QColor dark_blue(0, 0, 192);
+    add_label(this, QStringLiteral("Label1"), QStringLiteral("You Scored"), twips_rect(240, 240, 5535, 1695),
+              {.font = comic(50.25, true), .text = QColor(255, 0, 0), .wrap = false});
+    const QString points_role = QStringLiteral("points");
+    bonus_ = Caption(add_label(this, QStringLiteral("bonus"), QStringLiteral("0000"), twips_rect(120, 1440, 4095, 1695),
+                               {.font = comic(72, true), .centred = true, .text = dark_blue, .wrap = false,
+                                .role = points_role}),
+                     points_role);
+    add_label(this, QStringLiteral("Label2"), QStringLiteral("Pts"), twips_rect(4080, 1920, 1935, 1215),
+              {.font = comic(48, true), .centred = true, .text = dark_blue, .wrap = false});
+
+    list_ = new QListWidget(this);
+    list_->setObjectName(QStringLiteral("List1"));
+    list_->setGeometry(twips_rect(360, 3360, 3615, 2130));
+    list_->setFont(comic(12));
+    QPalette p = list_->palette();
+    p.setColor(QPalette::Base, QColor(192, 0, 0));
+    p.setColor(QPalette::Text, QColor(255, 255, 128));
+    list_->setPalette(p);
+    list_->setAccessibleName(QStringLiteral("words found"));
+
+    auto* ok = add_button(this, QStringLiteral("button_ok"), QStringLiteral("OK"), twips_rect(4320, 4320, 1695, 1215),
+                          {.font = comic(48)});
+    connect(ok, &QPushButton::clicked, this, [this] { dispatch_(score_ok); });
+}
+
+void ShowScoreWindow::render() {
+    const ShowScoreModel& m = q_.form_show_score;
+    bonus_.show(m.bonus);
+    if (words_.changed(m.found_list)) {
+        list_->clear();
+        for (const std::string& word : m.found_list) list_->addItem(qs(word));
+    }
+    if (list_->isHidden() == m.found_list_visible) list_->setVisible(m.found_list_visible);
+    mirror_.render(*this, m, [this] { place_on_screen(*this, 7215, 2775); });
+}
+
+void ShowScoreWindow::closeEvent(QCloseEvent* event) {
+    event->ignore(); // only OK answers the result, and the game hides it
+}
+
+} // namespace quarn::ui

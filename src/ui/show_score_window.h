@@ -1,0 +1,34 @@
+// The turn result window: the points of the turn and the words found.
+#pragma once
+#include "mirror.h"
+
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+class QListWidget;
+
+namespace quarn::ui {
+
+class ShowScoreWindow : public QWidget {
+    Q_OBJECT
+public:
+    ShowScoreWindow(Quarn& q, Dispatch& dispatch);
+    void render();
+
+    QListWidget* found_list() const { return list_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Quarn& q_;
+    Dispatch& dispatch_;
+    WindowMirror mirror_;
+    Caption bonus_;
+    QListWidget* list_ = nullptr;
+    Shown<std::vector<std::string>> words_;
+};
+
+} // namespace quarn::ui

@@ -1,0 +1,68 @@
+// The About window, frmAbout.
+#include "about_window.h"
+
+#include "look.h"
+#include "shell/setup_windows.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+
+namespace quarn::ui {
+
+namespace {
+// An etched separator: a grey line over a white one, each one pixel high.
+void add_separator(QWidget* parent, int index, int top_twips) {
+    const int top = px(top_twips);
+    const int width = parent->width();
+    for (int part = 0; part < 2; ++part) {
+        auto* line = new QFrame(parent);
+        line->setObjectName(QStringLiteral("Line1_%1").arg(index + part));
+        line->setGeometry(0, top + part, width, 1);
+        set_background(line, part == 0 ? QColor(128, 128, 128) : QColor(255, 255, 255));
+        line->setAccessibleName(QStringLiteral("separator"));
+    }
+}
+} // namespace
+
+AboutWindow::AboutWindow(Quarn& q, Dispatch& dispatch) : q_(q), dispatch_(dispatch) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About Quarn"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(twips_size(5730, 3555));
+
+    auto* picture = new QFrame(this);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setGeometry(twips_rect(120, 120, 975, 1455));
+    picture->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    picture->setAccessibleName(QStringLiteral("picture"));
+
+    const QFont text_font = arial(8.25);
+    add_label(this, QStringLiteral("lblVersion"), QStringLiteral("Version 1.1"), twips_rect(1200, 600, 3885, 225),
+              {.font = text_font});
+    add_label(this, QStringLiteral("lblDescription"),
+              QStringLiteral("Quarn is a collection of word games for people aged 10 years and older"),
+              twips_rect(1200, 840, 3885, 690), {.font = text_font, .text = Qt::black});
+
+    add_separator(this, 0, 2160);
+    add_separator(this, 3, 2880);
+
+    auto* ok = add_button(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), twips_rect(4245, 3120, 1260, 345),
+                          {.font = text_font});
+    ok->setDefault(true);
+    ok->setAutoDefault(true);
+    connect(ok, &QPushButton::clicked, this, [this] { dispatch_(about_ok); });
+}
+
+void AboutWindow::render() {
+    mirror_.render(*this, q_.frmAbout, [this] { centre_on_screen(*this); });
+}
+
+void AboutWindow::closeEvent(QCloseEvent* event) {
+    event->ignore(); // the close button answers like OK
+    dispatch_(about_ok);
+}
+
+void AboutWindow::reject() { dispatch_(about_ok); }
+
+} // namespace quarn::ui

@@ -1,0 +1,32 @@
+// The instructions window: the user guide.
+#pragma once
+#include "mirror.h"
+
+#include <QWidget>
+
+class QTextBrowser;
+
+namespace quarn::ui {
+
+class HelpWindow : public QWidget {
+    Q_OBJECT
+public:
+    HelpWindow(Quarn& q, Dispatch& dispatch);
+    void render();
+
+    QTextBrowser* guide() const { return guide_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Quarn& q_;
+    Dispatch& dispatch_;
+    WindowMirror mirror_;
+    QTextBrowser* guide_ = nullptr;
+};
+
+// The user guide as rich text, as it is stored with the program.
+QString user_guide();
+
+} // namespace quarn::ui

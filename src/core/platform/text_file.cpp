@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace quarn {
@@ -100,7 +101,20 @@ bool write_file(const std::filesystem::path& path, std::string_view bytes) {
     return static_cast<bool>(out.flush());
 }
 
+namespace {
+// Permission bits are looked at directly rather than asking access(), which
+// says yes to everything for root: a file or folder the player has made
+// read-only is left alone whoever runs the program.
+bool marked_read_only(const std::filesystem::path& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) == 0;
+}
+} // namespace
+
 WriteError replace_file(const std::filesystem::path& path, std::string_view bytes) {
+    if (marked_read_only(path)) return "the file is read-only";
+    std::filesystem::path folder = path.parent_path().empty() ? std::filesystem::path(".") : path.parent_path();
+    if (marked_read_only(folder)) return "the folder is read-only";
     std::filesystem::path temp = path;
     temp += ".tmp";
     int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);

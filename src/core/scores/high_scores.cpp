@@ -24,6 +24,15 @@ std::string storable(std::string text) {
     return text;
 }
 
+// A damaged file can hold megabytes in one item; a place keeps no more than
+// a label can sensibly show.
+constexpr std::size_t longest_table_text = 255;
+
+std::string clipped(std::string text) {
+    if (text.size() > longest_table_text) text.resize(longest_table_text);
+    return text;
+}
+
 } // namespace
 
 void load_high_scores(Quarn& q) {
@@ -41,9 +50,9 @@ void load_high_scores(Quarn& q) {
         if (reader.at_end()) break;
         int score = text_to_int16(reader.read_text());
         if (reader.at_end()) break;
-        row.name = std::move(name);
+        row.name = clipped(std::move(name));
         row.score = to_text(score);
-        row.date = reader.read_text();
+        row.date = clipped(reader.read_text());
     }
     for (HighScoreRow& row : table)
         if (row.score.empty()) row.score = "0";

@@ -56,6 +56,9 @@ void start_up(Quarn& q) {
     q.form_options.timer.set_enabled(true);
     reset(q);
     if (!q.dictionary_words.load(q.file("dictionary.dic"))) missing_file(q, "dictionary.dic");
+    if (q.dictionary_words.end_slot() <= 1)
+        q.pump.fatal("The file dictionary.dic in the folder " + q.working_directory.string() +
+                     " holds no words before its end marker 999, so no word could ever be found.");
     q.pump.beep();
 }
 

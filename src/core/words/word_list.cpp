@@ -1,6 +1,8 @@
 // Word lists, used-word records and the draw.
 #include "word_list.h"
 
+#include <algorithm>
+
 namespace quarn {
 
 bool WordList::load(const std::filesystem::path& path) {
@@ -20,7 +22,9 @@ bool WordList::load(const std::filesystem::path& path) {
 bool WordList::drawable(int position) const {
     if (position < 1 || position > count) return false;
     const std::string& entry = entries[static_cast<std::size_t>(position)];
-    return !entry.empty() && entry.size() <= static_cast<std::size_t>(longest_list_entry);
+    if (entry.empty() || entry.size() > static_cast<std::size_t>(longest_list_entry)) return false;
+    // Each character fills one cell, so only plain printable characters can be laid out.
+    return std::all_of(entry.begin(), entry.end(), [](char c) { return c > ' ' && c < 127; });
 }
 
 bool WordList::has_candidate() const {

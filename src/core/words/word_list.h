@@ -22,8 +22,9 @@ struct WordList {
     // entries are taken. The last entry of a file is never a candidate; when
     // the file holds more than 1000 entries all the first 1000 are.
     bool load(const std::filesystem::path& path);
-    // An empty entry or one too long for the board keeps its position (so the
-    // record stays aligned) but is never drawn.
+    // An empty entry, one too long for the scramble, or one with blanks,
+    // control or non-ASCII characters keeps its position (so the record stays
+    // aligned) but is never drawn.
     bool drawable(int position) const;
     bool has_candidate() const;
 };

@@ -1,6 +1,7 @@
 // The simulated pump.
 #include "sim_pump.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace quarn::test {
@@ -15,16 +16,15 @@ void SimPump::at(std::int64_t time_ms, std::function<void()> action) {
 }
 
 void SimPump::timer_changed(Timer& timer) {
-    if (!timer_due_.count(&timer)) timer_order_.push_back(&timer);
-    timer_due_[&timer] = timer.enabled() ? now_us_ + timer.interval_ms() * 1000LL : -1;
+    auto slot = std::find_if(timers_.begin(), timers_.end(), [&](const TimerSlot& s) { return s.timer == &timer; });
+    if (slot == timers_.end()) slot = timers_.insert(timers_.end(), TimerSlot{&timer, -1});
+    slot->due_us = timer.enabled() ? now_us_ + timer.interval_ms() * 1000LL : -1;
 }
 
 std::int64_t SimPump::next_due_us() const {
     std::int64_t next = never;
-    for (Timer* timer : timer_order_) {
-        std::int64_t due = timer_due_.at(timer);
-        if (due >= 0 && due < next) next = due;
-    }
+    for (const TimerSlot& slot : timers_)
+        if (slot.due_us >= 0 && slot.due_us < next) next = slot.due_us;
     if (!in_box_ && !actions_.empty()) next = std::min(next, actions_.begin()->first.first);
     return next;
 }
@@ -33,13 +33,12 @@ std::int64_t SimPump::next_due_us() const {
 bool SimPump::run_due() {
     bool ran = false;
     for (;;) {
-        Timer* due_timer = nullptr;
+        TimerSlot* due_timer = nullptr;
         std::int64_t due = never;
-        for (Timer* timer : timer_order_) {
-            std::int64_t d = timer_due_[timer];
-            if (d >= 0 && d <= now_us_ && d < due) {
-                due = d;
-                due_timer = timer;
+        for (TimerSlot& slot : timers_) {
+            if (slot.due_us >= 0 && slot.due_us <= now_us_ && slot.due_us < due) {
+                due = slot.due_us;
+                due_timer = &slot;
             }
         }
         bool action_due = !in_box_ && !actions_.empty() && actions_.begin()->first.first <= now_us_;
@@ -48,8 +47,8 @@ bool SimPump::run_due() {
             actions_.erase(actions_.begin());
             action();
         } else if (due_timer != nullptr) {
-            timer_due_[due_timer] = due + due_timer->interval_ms() * 1000LL;
-            due_timer->fire();
+            due_timer->due_us = due + due_timer->timer->interval_ms() * 1000LL;
+            due_timer->timer->fire();
         } else {
             return ran;
         }

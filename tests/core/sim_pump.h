@@ -10,7 +10,6 @@
 #include <map>
 #include <stdexcept>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace quarn::test {
@@ -73,8 +72,12 @@ private:
     std::int64_t now_us_ = 0;
     std::int64_t sequence_ = 0;
     bool in_box_ = false;
-    std::unordered_map<Timer*, std::int64_t> timer_due_; // -1: off
-    std::vector<Timer*> timer_order_;
+    struct TimerSlot {
+        Timer* timer;
+        std::int64_t due_us; // -1: off
+    };
+    std::vector<TimerSlot> timers_; // the program has a handful
+
     std::multimap<std::pair<std::int64_t, std::int64_t>, std::function<void()>> actions_;
     BoxHandler box_handler_;
 };

@@ -5,7 +5,9 @@
 #include "scores/high_scores.h"
 
 #include <QCloseEvent>
+#include <QLinearGradient>
 #include <QListWidget>
+#include <QPainter>
 
 namespace quarn::ui {
 
@@ -55,6 +57,19 @@ void ShowScoreWindow::render() {
 
 void ShowScoreWindow::closeEvent(QCloseEvent* event) {
     event->ignore(); // only OK answers the result, and the game hides it
+}
+
+void ShowScoreWindow::paintEvent(QPaintEvent*) {
+    // The window is drawn over a pale picture of 473 by 478 pixels from its
+    // top-left corner, so that the red and dark blue captions stand out; the
+    // blue shows only where the picture ends.
+    QPainter painter(this);
+    const QRect picture(0, 0, 473, 478);
+    QLinearGradient wash(picture.topLeft(), picture.bottomRight());
+    wash.setColorAt(0.0, QColor(236, 242, 255));
+    wash.setColorAt(0.6, QColor(250, 250, 240));
+    wash.setColorAt(1.0, QColor(255, 244, 224));
+    painter.fillRect(picture, wash);
 }
 
 } // namespace quarn::ui

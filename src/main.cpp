@@ -1,5 +1,5 @@
 // Quarn: builds the core and its windows and starts on the main menu.
-#include "core.h"
+#include "quarn.h"
 #include "fonts.h"
 #include "mirror.h"
 #include "qt_event_pump.h"
@@ -8,6 +8,7 @@
 #include "windows.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStyleFactory>
 
 #include <filesystem>
@@ -15,6 +16,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarn"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/quarn-48.png")));
     // One style everywhere, so that the coloured button faces show on every desktop.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // The program ends only through File > Exit or the menu's close button.

@@ -4,6 +4,8 @@
 #include "look.h"
 #include "shell/setup_windows.h"
 
+#include <QLabel>
+#include <QPixmap>
 #include <QCloseEvent>
 #include <QFrame>
 
@@ -31,11 +33,13 @@ AboutWindow::AboutWindow(Quarn& q, Dispatch& dispatch) : q_(q), dispatch_(dispat
                    Qt::WindowCloseButtonHint);
     setFixedSize(twips_size(5730, 3555));
 
-    auto* picture = new QFrame(this);
+    auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setGeometry(twips_rect(120, 120, 975, 1455));
     picture->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    picture->setAccessibleName(QStringLiteral("picture"));
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setPixmap(QPixmap(QStringLiteral(":/images/about_picture.png")));
+    picture->setAccessibleName(QStringLiteral("a picture of letter tiles in the four seat colours"));
 
     const QFont text_font = arial(8.25);
     add_label(this, QStringLiteral("lblVersion"), QStringLiteral("Version 1.1"), twips_rect(1200, 600, 3885, 225),

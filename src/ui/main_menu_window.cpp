@@ -4,6 +4,8 @@
 #include "look.h"
 #include "shell/main_menu.h"
 
+#include <QLabel>
+#include <QPixmap>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLayout>
@@ -44,12 +46,13 @@ MainMenuWindow::MainMenuWindow(Quarn& q, Dispatch& dispatch) : q_(q), dispatch_(
                                      .background = button_face, .wrap = false});
     }
 
-    auto* picture = new QFrame(client);
+    auto* picture = new QLabel(client);
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setGeometry(twips_rect(6480, 120, 975, 1335));
     picture->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    set_background(picture, button_face);
-    picture->setAccessibleName(QStringLiteral("picture"));
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setPixmap(QPixmap(QStringLiteral(":/images/menu_picture.png")));
+    picture->setAccessibleName(QStringLiteral("a picture of letter tiles spelling Word"));
 
     auto* games = new QGroupBox(QStringLiteral("Pick game to play"), client);
     games->setObjectName(QStringLiteral("Frame2"));

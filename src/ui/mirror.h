@@ -3,7 +3,7 @@
 // a score tally, so each setter remembers what it last showed and touches the
 // widget only when the model has changed.
 #pragma once
-#include "core.h"
+#include "quarn.h"
 #include "window_model.h"
 
 #include <QLabel>

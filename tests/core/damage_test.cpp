@@ -80,8 +80,8 @@ TEST_F(Damage, DictionaryDamageInsideTheFileIsReadAsItStands) {
         Quarn& q = w.start();
         EXPECT_TRUE(q.form_options.visible);
         if (c.words.empty()) continue; // binary bytes: loaded, nothing to promise
-        std::vector<std::string> seen(q.dictionary_words.slots().begin() + 1,
-                                      q.dictionary_words.slots().begin() + static_cast<long>(q.dictionary_words.end_slot()));
+        std::vector<std::string> seen(q.dictionary_words.entries().begin() + 1,
+                                      q.dictionary_words.entries().begin() + static_cast<long>(q.dictionary_words.end_slot()));
         EXPECT_EQ(seen, c.words);
         EXPECT_FALSE(q.dictionary_words.contained_in("cat").empty());
     }

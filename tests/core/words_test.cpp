@@ -16,7 +16,7 @@ using Slots = std::vector<std::size_t>;
 
 TEST(Dictionary, EndMarkerHidesWhatFollows) {
     Dictionary d({"cat", "dog", "999", "emu"});
-    EXPECT_EQ(d.slots().size(), 5u);
+    EXPECT_EQ(d.entries().size(), 5u);
     EXPECT_EQ(d.word(4), "emu");
     EXPECT_EQ(d.exact("cat"), Slots{1});
     EXPECT_TRUE(d.exact("emu").empty());
@@ -44,7 +44,7 @@ TEST(Dictionary, LoadsEveryItemOfTheFileInOrder) {
     world.write("d.dic", "cat\r\n\r\n\"a,b\"\r\n999\r\nemu\r\n");
     Dictionary d;
     ASSERT_TRUE(d.load(world.dir / "d.dic"));
-    EXPECT_EQ(d.slots(), (std::vector<std::string>{"", "cat", "", "a,b", "999", "emu"}));
+    EXPECT_EQ(d.entries(), (std::vector<std::string>{"", "cat", "", "a,b", "999", "emu"}));
     EXPECT_FALSE(d.load(world.dir / "missing.dic"));
 }
 

@@ -35,15 +35,11 @@ std::string clipped(std::string text) {
 
 } // namespace
 
-void load_high_scores(Quarn& q) {
-    const GameEntry* game = selected_game(q);
-    if (game == nullptr) return;
-    auto& table = q.form_game_screen.high_scores;
+HighScoreTable read_high_score_table(std::string bytes) {
     // A missing or damaged file leaves empty places where it has nothing to
     // say; the next save writes the file whole again.
-    for (HighScoreRow& row : table) row = HighScoreRow{};
-    auto bytes = read_whole_file(q.file(game->high_score_file));
-    ItemReader reader(bytes.value_or(std::string()));
+    HighScoreTable table{};
+    ItemReader reader(std::move(bytes));
     for (HighScoreRow& row : table) {
         if (reader.at_end()) break;
         std::string name = reader.read_text();
@@ -56,6 +52,14 @@ void load_high_scores(Quarn& q) {
     }
     for (HighScoreRow& row : table)
         if (row.score.empty()) row.score = "0";
+    return table;
+}
+
+void load_high_scores(Quarn& q) {
+    const GameEntry* game = selected_game(q);
+    if (game == nullptr) return;
+    q.form_game_screen.high_scores =
+        read_high_score_table(read_whole_file(q.file(game->high_score_file)).value_or(std::string()));
 }
 
 void sort_high_scores(Quarn& q) {
@@ -74,9 +78,9 @@ void sort_high_scores(Quarn& q) {
     }
 }
 
-std::string high_score_bytes(const Quarn& q) {
+std::string high_score_bytes(const HighScoreTable& table) {
     std::string bytes;
-    for (const HighScoreRow& row : q.form_game_screen.high_scores) {
+    for (const HighScoreRow& row : table) {
         bytes += quoted_record({storable(row.name)});
         bytes += plain_line(to_text(text_to_int16(row.score)));
         bytes += quoted_record({storable(row.date)});
@@ -87,7 +91,7 @@ std::string high_score_bytes(const Quarn& q) {
 void save_high_scores(Quarn& q) {
     const GameEntry* game = selected_game(q);
     if (game == nullptr) return;
-    WriteError error = replace_file(q.file(game->high_score_file), high_score_bytes(q));
+    WriteError error = replace_file(q.file(game->high_score_file), high_score_bytes(q.form_game_screen.high_scores));
     if (!error.empty())
         q.pump.message("The high scores could not be saved to " + std::string(game->high_score_file) + " (" + error +
                        "). The file keeps its old table.");

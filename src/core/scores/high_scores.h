@@ -2,6 +2,9 @@
 // "Highest Scores" frame of the play window; the entry after round 4; the
 // winner; the OK of the turn result.
 #pragma once
+#include "board/game_screen.h"
+
+#include <array>
 #include <string>
 
 namespace quarn {
@@ -14,8 +17,12 @@ void save_high_scores(Quarn& q);
 // After round 4: each seat that beats the last place enters, is announced and saved.
 void enter_high_scores(Quarn& q);
 
-// The bytes of the current table in its file format.
-std::string high_score_bytes(const Quarn& q);
+using HighScoreTable = std::array<HighScoreRow, high_score_places>;
+
+// The ten places a file's bytes hold; places it cannot give are empty.
+HighScoreTable read_high_score_table(std::string bytes);
+// The bytes of a table in its file format.
+std::string high_score_bytes(const HighScoreTable& table);
 
 // The seat with the best score (ties to the lower seat; seat 0 when nobody scored).
 void show_winner(Quarn& q);

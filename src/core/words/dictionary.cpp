@@ -28,15 +28,15 @@ std::uint64_t hash_of(std::string_view text) {
 
 bool Dictionary::load(const std::filesystem::path& path) {
     auto bytes = read_whole_file(path);
-    if (!bytes) {
-        assign({});
-        return false;
-    }
+    read(bytes.value_or(std::string()));
+    return bytes.has_value();
+}
+
+void Dictionary::read(std::string bytes) {
     std::vector<std::string> items;
-    ItemReader reader(std::move(*bytes));
+    ItemReader reader(std::move(bytes));
     while (!reader.at_end()) items.push_back(reader.read_text());
     assign(std::move(items));
-    return true;
 }
 
 void Dictionary::assign(std::vector<std::string> items) {

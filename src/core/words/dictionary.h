@@ -20,11 +20,13 @@ public:
     // Loads the items of the file into slots 1, 2, ...; false when the file
     // cannot be read (the dictionary is then left empty).
     bool load(const std::filesystem::path& path);
+    // The same from the file's bytes.
+    void read(std::string bytes);
     // Replaces the contents by these items (slot 1 = items[0]).
     void assign(std::vector<std::string> items);
 
-    // Slots in use, 0 included (slot 0 always holds the empty text).
-    const std::vector<std::string>& slots() const { return slots_; }
+    // Every slot, 0 included (slot 0 always holds the empty text).
+    const std::vector<std::string>& entries() const { return slots_; }
     // The first slot holding "999", or one past the last item when there is none.
     std::size_t end_slot() const { return end_; }
     const std::string& word(std::size_t slot) const { return slots_[slot]; }

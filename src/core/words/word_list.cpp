@@ -8,15 +8,19 @@ namespace quarn {
 bool WordList::load(const std::filesystem::path& path) {
     auto bytes = read_whole_file(path);
     if (!bytes) return false;
-    ItemReader reader(std::move(*bytes));
-    int read = 0;
-    while (!reader.at_end() && read < list_capacity) {
-        ++read;
-        entries[static_cast<std::size_t>(read)] = reader.read_text();
-    }
-    count = reader.at_end() ? read - 1 : list_capacity;
-    if (count < 0) count = 0;
+    read(std::move(*bytes));
     return true;
+}
+
+void WordList::read(std::string bytes) {
+    ItemReader reader(std::move(bytes));
+    int taken = 0;
+    while (!reader.at_end() && taken < list_capacity) {
+        ++taken;
+        entries[static_cast<std::size_t>(taken)] = reader.read_text();
+    }
+    count = reader.at_end() ? taken - 1 : list_capacity;
+    if (count < 0) count = 0;
 }
 
 bool WordList::drawable(int position) const {
@@ -33,11 +37,11 @@ bool WordList::has_candidate() const {
     return false;
 }
 
-void UsedRecord::load(const std::filesystem::path& path) {
+void UsedRecord::load(const std::filesystem::path& path) { read(read_whole_file(path).value_or(std::string())); }
+
+void UsedRecord::read(std::string bytes) {
     used.fill(false);
-    auto bytes = read_whole_file(path);
-    if (!bytes) return;
-    ItemReader reader(std::move(*bytes));
+    ItemReader reader(std::move(bytes));
     for (bool& mark : used) {
         if (reader.at_end()) break;
         mark = reader.read_text() == "True";

@@ -22,6 +22,7 @@ struct WordList {
     // entries are taken. The last entry of a file is never a candidate; when
     // the file holds more than 1000 entries all the first 1000 are.
     bool load(const std::filesystem::path& path);
+    void read(std::string bytes);
     // An empty entry, one too long for the scramble, or one with blanks,
     // control or non-ASCII characters keeps its position (so the record stays
     // aligned) but is never drawn.
@@ -37,6 +38,7 @@ struct UsedRecord {
     // Reads the 1001 lines. A missing file, a missing line or a line that is
     // neither "True" nor "False" reads as "False".
     void load(const std::filesystem::path& path);
+    void read(std::string bytes);
     // The file's bytes: 1001 lines "True"/"False", CR LF.
     std::string bytes() const;
     WriteError save(const std::filesystem::path& path) const { return replace_file(path, bytes()); }

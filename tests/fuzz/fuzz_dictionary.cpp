@@ -1,0 +1,23 @@
+// Any dictionary file: the index answers exactly what the plain walk answers.
+#include "words/dictionary.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    quarn::Dictionary dictionary;
+    dictionary.read(bytes);
+    // Texts made of the input itself hit its words often.
+    for (std::size_t start = 0; start < size && start < 64; start += 3) {
+        std::string text = bytes.substr(start, 1 + (start * 7) % 19);
+        if (dictionary.contained_in(text) != dictionary.contained_in_linear(text)) std::abort();
+        if (!text.empty() && dictionary.exact(text) != dictionary.exact_linear(text)) std::abort();
+    }
+    for (std::size_t slot = 1; slot < dictionary.end_slot() && slot < 8; ++slot) {
+        const std::string& word = dictionary.word(slot);
+        if (!word.empty() && dictionary.exact(word) != dictionary.exact_linear(word)) std::abort();
+    }
+    return 0;
+}

@@ -1,6 +1,7 @@
 // Quarn: builds the core and its windows and starts on the main menu.
 #include "quarn.h"
 #include "fonts.h"
+#include "look.h"
 #include "mirror.h"
 #include "qt_event_pump.h"
 #include "shell/main_menu.h"
@@ -16,7 +17,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarn"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/quarn-48.png")));
+    QApplication::setWindowIcon(QIcon(quarn::ui::bundled_picture(QStringLiteral("quarn-48.png"))));
     // One style everywhere, so that the coloured button faces show on every desktop.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // The program ends only through File > Exit or the menu's close button.

@@ -38,7 +38,7 @@ AboutWindow::AboutWindow(Quarn& q, Dispatch& dispatch) : q_(q), dispatch_(dispat
     picture->setGeometry(twips_rect(120, 120, 975, 1455));
     picture->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     picture->setAlignment(Qt::AlignCenter);
-    picture->setPixmap(QPixmap(QStringLiteral(":/images/about_picture.png")));
+    picture->setPixmap(bundled_picture(QStringLiteral("about_picture.png")));
     picture->setAccessibleName(QStringLiteral("a picture of letter tiles in the four seat colours"));
 
     const QFont text_font = arial(8.25);

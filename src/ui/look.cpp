@@ -3,7 +3,17 @@
 
 #include <QPalette>
 
+// The resource initialiser of a static library must be named from the global
+// namespace, or the linker drops the pictures.
+static void init_image_resources() { Q_INIT_RESOURCE(images); }
+
 namespace quarn::ui {
+
+QPixmap bundled_picture(const QString& name) {
+    static const bool loaded = (init_image_resources(), true);
+    (void)loaded;
+    return QPixmap(QStringLiteral(":/images/") + name);
+}
 
 QRect twips_rect(int left, int top, int width, int height) {
     return QRect(px(left), px(top), px(width), px(height));

@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QFont>
 #include <QLabel>
+#include <QPixmap>
 #include <QRect>
 #include <QString>
 
@@ -21,6 +22,8 @@ QRect twips_rect(int left, int top, int width, int height);
 QSize twips_size(int width, int height);
 
 QColor qcolor(Colour colour);
+// One of the pictures bundled with the program, by file name.
+QPixmap bundled_picture(const QString& name);
 inline QString qs(const std::string& text) { return QString::fromStdString(text); }
 
 // A font by family and point size; point sizes like 20.25 keep their fraction.

@@ -51,7 +51,7 @@ MainMenuWindow::MainMenuWindow(Quarn& q, Dispatch& dispatch) : q_(q), dispatch_(
     picture->setGeometry(twips_rect(6480, 120, 975, 1335));
     picture->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     picture->setAlignment(Qt::AlignCenter);
-    picture->setPixmap(QPixmap(QStringLiteral(":/images/menu_picture.png")));
+    picture->setPixmap(bundled_picture(QStringLiteral("menu_picture.png")));
     picture->setAccessibleName(QStringLiteral("a picture of letter tiles spelling Word"));
 
     auto* games = new QGroupBox(QStringLiteral("Pick game to play"), client);

@@ -33,10 +33,14 @@ bool Dictionary::load(const std::filesystem::path& path) {
 }
 
 void Dictionary::read(std::string bytes) {
-    std::vector<std::string> items;
+    // The items go straight into their slots, sized from the line count, so
+    // that a large dictionary is never held twice while it loads.
+    slots_.clear();
+    slots_.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 2);
+    slots_.emplace_back();
     ItemReader reader(std::move(bytes));
-    while (!reader.at_end()) items.push_back(reader.read_text());
-    assign(std::move(items));
+    while (!reader.at_end()) slots_.push_back(reader.read_text());
+    find_end_and_index();
 }
 
 void Dictionary::assign(std::vector<std::string> items) {
@@ -44,6 +48,10 @@ void Dictionary::assign(std::vector<std::string> items) {
     slots_.reserve(items.size() + 1);
     slots_.emplace_back();
     for (std::string& item : items) slots_.push_back(std::move(item));
+    find_end_and_index();
+}
+
+void Dictionary::find_end_and_index() {
     end_ = slots_.size();
     for (std::size_t slot = 1; slot < slots_.size(); ++slot) {
         if (slots_[slot] == "999") {
@@ -72,9 +80,10 @@ void Dictionary::build_index() {
         longest_ = std::max(longest_, w.size());
         const std::uint64_t hash = hash_of(w);
         std::size_t b = hash & mask;
-        while (buckets_[b].slot != 0 && !(buckets_[b].hash == hash && slots_[buckets_[b].slot] == w)) b = (b + 1) & mask;
+        while (buckets_[b].slot != 0 && !(buckets_[b].hash == static_cast<std::uint32_t>(hash) && slots_[buckets_[b].slot] == w))
+            b = (b + 1) & mask;
         next_same_[slot] = buckets_[b].slot;
-        buckets_[b] = Bucket{hash, static_cast<std::uint32_t>(slot)};
+        buckets_[b] = Bucket{static_cast<std::uint32_t>(hash), static_cast<std::uint32_t>(slot)};
     }
     std::reverse(empty_slots_.begin(), empty_slots_.end());
 }
@@ -82,7 +91,8 @@ void Dictionary::build_index() {
 std::uint32_t Dictionary::first_slot(std::string_view word, std::uint64_t hash) const {
     const std::size_t mask = buckets_.size() - 1;
     for (std::size_t b = hash & mask; buckets_[b].slot != 0; b = (b + 1) & mask)
-        if (buckets_[b].hash == hash && slots_[buckets_[b].slot] == word) return buckets_[b].slot;
+        if (buckets_[b].hash == static_cast<std::uint32_t>(hash) && slots_[buckets_[b].slot] == word)
+            return buckets_[b].slot;
     return 0;
 }
 

@@ -43,15 +43,17 @@ public:
     std::vector<std::size_t> contained_in_linear(std::string_view text) const;
 
 private:
-    // One bucket of the open-addressing index: a word's hash and its first
-    // slot before the end marker (0: bucket free). Further slots of the same
+    // One bucket of the open-addressing index: the low half of a word's hash
+    // and its first slot before the end marker (0: bucket free); a hash match
+    // is always confirmed against the word itself. Further slots of the same
     // word follow through next_same_. A flat table keeps a look-up to about
     // one cache miss, which matters for the grid scan's many substrings.
     struct Bucket {
-        std::uint64_t hash = 0;
+        std::uint32_t hash = 0;
         std::uint32_t slot = 0;
     };
 
+    void find_end_and_index();
     void build_index();
     std::uint32_t first_slot(std::string_view word, std::uint64_t hash) const;
     void append_chain(std::uint32_t first, std::vector<std::size_t>& out) const;

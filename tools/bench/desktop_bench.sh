@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Measures the real program under Xvfb: start-up to the main menu on screen,
+# peak memory, and CPU use while a turn waits for a click.
+# Usage: tools/bench/desktop_bench.sh path/to/quarn [runs]
+set -euo pipefail
+quarn=$(realpath "$1")
+runs=${2:-10}
+root=$(cd "$(dirname "$0")/../.." && pwd)
+work=$(mktemp -d)
+# A display number nobody else on the machine is using.
+for n in $(shuf -i 100-199); do
+  [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { display=:$n; break; }
+done
+Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null; pkill -f "$work" 2>/dev/null || true; cp "$work/quarn.log" /tmp/desktop_bench_quarn.log 2>/dev/null; rm -rf "$work"' EXIT
+export DISPLAY=$display
+# Give the server a moment to take connections.
+until xdpyinfo >/dev/null 2>&1; do sleep 0.05; done
+
+seed() { # folder [dictionary]
+  mkdir -p "$1"
+  for f in "$root"/data/*.dic "$root"/data/*.dat "$root"/data/*.hi; do cp "$f" "$1/"; done
+  [ -n "${2:-}" ] && cp "$2" "$1/dictionary.dic"
+  return 0
+}
+main_menu_shown() { [ -n "$(xdotool search --onlyvisible --name '^Quarn$' 2>/dev/null)" ]; }
+# Starts the program in a folder; sets pid, and elapsed to the milliseconds
+# until its main menu is on screen.
+start() {
+  local folder=$1 t0 t1
+  t0=$(date +%s%N)
+  (cd "$folder" && exec "$quarn") >>"$work/quarn.log" 2>&1 &
+  pid=$!
+  until main_menu_shown; do
+    (( $(date +%s%N) - t0 < 20000000000 )) || { echo "the main menu never came up" >&2; exit 1; }
+    sleep 0.002
+  done
+  t1=$(date +%s%N)
+  elapsed=$(( (t1 - t0) / 1000000 ))
+}
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+python3 "$root/tools/bench/make_big_dictionary.py" "$work/big.dic"
+for config in shipped 500000; do
+  folder="$work/$config"
+  seed "$folder" "$([ $config = 500000 ] && echo "$work/big.dic")"
+  times=()
+  for i in $(seq "$runs"); do
+    start "$folder"
+    times+=("$elapsed")
+    sleep 0.5
+    peak=$(awk '/VmHWM/ {print $2}' /proc/$pid/status)
+    kill $pid; wait $pid 2>/dev/null || true
+  done
+  echo "start-up, $config dictionary: median $(printf '%s\n' "${times[@]}" | median) ms over $runs runs (all: ${times[*]}); peak memory $((peak / 1024)) MB"
+done
+
+# A turn waiting for a click: Anagrams, whose counter ticks every 51 ms.
+folder="$work/idle"; seed "$folder"
+start "$folder"
+click() { # window-title x y  (client pixels)
+  local w pos g
+  w=$(xdotool search --name "^$1\$" | while read -r id; do g=$(xdotool getwindowgeometry "$id" | awk '/Geometry/ {print $2}'); [ "$g" != "1x1" ] && echo "$id"; done | tail -1)
+  pos=$(xdotool getwindowgeometry "$w" | awk '/Position/ {print $2}')
+  xdotool mousemove $(( ${pos%,*} + $2 )) $(( ${pos#*,} + $3 )) click 1
+  sleep 0.3
+}
+menu_bar=$(( $(xdotool getwindowgeometry "$(xdotool search --onlyvisible --name '^Quarn$' | tail -1)" | awk '/Geometry/ {split($2,a,"x"); print a[2]}') - 373 ))
+click Quarn 260 $((260 + menu_bar))          # Anagrams
+click Quarn 92 $((272 + menu_bar))           # Enter Player Names
+click "Enter names" 150 110; xdotool type Ann; sleep 0.3
+click "Enter names" 170 345                  # Exit
+click Quarn 92 $((216 + menu_bar))           # Enter length of Game
+sleep 0.3
+click "Enter Length of Game" 228 264         # Exit: 10 minutes
+click Quarn 92 $((329 + menu_bar))           # Play Game
+sleep 0.5; xdotool key Return; sleep 1       # "Are you ready Ann"
+ticks() { awk '{print $14 + $15}' /proc/$pid/stat; }
+before=$(ticks); sleep 10; after=$(ticks)
+hz=$(getconf CLK_TCK)
+echo "waiting turn (Anagrams): $(awk -v d=$((after - before)) -v hz="$hz" 'BEGIN {printf "%.2f", 100 * d / hz / 10}') % of one core over 10 s"
+kill $pid

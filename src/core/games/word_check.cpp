@@ -5,6 +5,7 @@
 #include "games/games.h"
 #include "platform/convert.h"
 #include "quarn.h"
+#include "scores/high_scores.h"
 #include "state/catalogue.h"
 
 namespace quarn {
@@ -58,7 +59,8 @@ std::string scramble_letters(Quarn& q, const std::string& word) {
     return letters;
 }
 
-void lay_out_drawn_entry(Quarn& q, const WordList& list, UsedRecord& record) {
+// Draws an unused entry, scrambles it and lays it out from the top-left cell.
+static void lay_out_drawn_entry(Quarn& q, const WordList& list, UsedRecord& record) {
     int p = pick_word(list, record, q.random);
     const std::string& word = list.entries[static_cast<std::size_t>(p)];
     q.state.word_length = static_cast<int>(word.size());
@@ -68,6 +70,26 @@ void lay_out_drawn_entry(Quarn& q, const WordList& list, UsedRecord& record) {
     for (Cell& cell : cells) cell.text.clear();
     for (std::size_t i = 0; i < letters.size() && i < cells.size(); ++i) cells[i].text = std::string(1, letters[i]);
 }
+
+void DrawnEntryGame::start(Quarn& q) {
+    q.form_game_screen.counter_heading = setting_.counter_heading;
+    q.form_game_screen.score_timer.set_interval(setting_.counter_interval_ms);
+    q.form_game_screen.check_enabled = true;
+    q.state.current_player = 0;
+    if (setting_.yield_before_table) q.pump.yield();
+    load_high_scores(q);
+    sort_high_scores(q);
+}
+
+void DrawnEntryGame::begin_pass(Quarn& q) { q.form_game_screen.check_enabled = true; }
+
+void DrawnEntryGame::set_up_turn(Quarn& q) {
+    lay_out_drawn_entry(q, setting_.list, setting_.record);
+    q.state.turn_time_left = setting_.turn_start;
+    q.form_game_screen.score_timer.set_enabled(true);
+}
+
+void DrawnEntryGame::finish(Quarn& q) { save_used_record(q, setting_.record, setting_.record_file); }
 
 void save_used_record(Quarn& q, const UsedRecord& record, std::string_view file_name) {
     WriteError error = record.save(q.file(file_name));

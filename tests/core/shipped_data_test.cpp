@@ -1,145 +1,89 @@
-// Checks the word lists and empty records shipped in data/ (produced by
-// tools/make_data.py) against what the game expects when it loads them.
+// The data files shipped in data/ hold what the games rely on.
+#include "words/dictionary.h"
+#include "words/word_list.h"
+
+#include "harness.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <set>
-#include <string>
-#include <utility>
-#include <vector>
 
+namespace quarn {
 namespace {
 
-std::filesystem::path dataFile(const std::string& name) {
-    return std::filesystem::path(QUARN_DATA_DIR) / name;
+const std::filesystem::path data(QUARN_DATA_DIR);
+
+bool letters_only(const std::string& word) {
+    return word.find_first_not_of("abcdefghijklmnopqrstuvwxyz") == std::string::npos;
 }
 
-std::string readBytes(const std::string& name) {
-    std::ifstream in(dataFile(name), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// Splits CR LF text into lines; fails the test on a lone CR or LF or on an
-// unterminated last line, since the loader would misread either.
-std::vector<std::string> readCrLfLines(const std::string& name) {
-    const std::string bytes = readBytes(name);
-    std::vector<std::string> lines;
-    std::string line;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
-            lines.push_back(line);
-            line.clear();
-            ++i;
-        } else if (c == '\r' || c == '\n') {
-            ADD_FAILURE() << name << ": bare line break after line " << lines.size();
-        } else {
-            line += c;
-        }
-    }
-    EXPECT_TRUE(line.empty()) << name << ": last line not ended by CR LF";
-    return lines;
-}
-
-bool isLowerWord(const std::string& w) {
-    if (w.empty()) return false;
-    for (char c : w)
-        if (c < 'a' || c > 'z') return false;
-    return true;
-}
-
-using LetterCounts = std::array<int, 26>;
-
-LetterCounts countLetters(const std::string& w) {
-    LetterCounts counts{};
-    for (char c : w) ++counts[c - 'a'];
+std::array<int, 26> letter_counts(const std::string& word) {
+    std::array<int, 26> counts{};
+    for (char c : word) ++counts[static_cast<std::size_t>(c - 'a')];
     return counts;
 }
 
-// The dictionary without its end marker.
-std::vector<std::string> dictionaryWords() {
-    std::vector<std::string> lines = readCrLfLines("dictionary.dic");
-    if (!lines.empty() && lines.back() == "999") lines.pop_back();
-    return lines;
-}
-
-const std::vector<std::string> kAllFiles = {
-    "dictionary.dic", "anagrams1.dic", "crossword1.dic", "anagrams1_used.dat",
-    "crossword1_used.dat", "anagrams.hi", "crosswords.hi", "mixnmatch.hi", "worddrop.hi"};
-
-TEST(ShippedData, EveryFileExistsWithCrLfLines) {
-    for (const std::string& name : kAllFiles) {
-        SCOPED_TRACE(name);
-        ASSERT_TRUE(std::filesystem::is_regular_file(dataFile(name)));
-        EXPECT_FALSE(readCrLfLines(name).empty());
+TEST(ShippedData, EveryLineEndsWithCrLfAndTheRecordsAndTablesAreEmpty) {
+    for (const char* name : {"dictionary.dic", "anagrams1.dic", "crossword1.dic", "anagrams1_used.dat",
+                             "crossword1_used.dat", "anagrams.hi", "crosswords.hi", "mixnmatch.hi", "worddrop.hi"}) {
+        std::string bytes = test::read_file(data / name);
+        ASSERT_GE(bytes.size(), 2u) << name;
+        EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n") << name;
+        for (std::size_t i = 0; i < bytes.size(); ++i)
+            ASSERT_EQ(bytes[i] == '\r', i + 1 < bytes.size() && bytes[i + 1] == '\n') << name << " at byte " << i;
     }
+    const std::string unused = test::crlf_lines(std::vector<std::string>(1001, "False"));
+    EXPECT_EQ(test::read_file(data / "anagrams1_used.dat"), unused);
+    EXPECT_EQ(test::read_file(data / "crossword1_used.dat"), unused);
+    std::string empty_table;
+    for (int place = 0; place < 10; ++place) empty_table += "\"\"\r\n0\r\n\"\"\r\n";
+    for (const char* name : {"anagrams.hi", "crosswords.hi", "mixnmatch.hi", "worddrop.hi"})
+        EXPECT_EQ(test::read_file(data / name), empty_table) << name;
 }
 
-TEST(ShippedData, DictionaryIsSortedUniqueLowerCaseWordsEndingWithMarker) {
-    const std::vector<std::string> lines = readCrLfLines("dictionary.dic");
-    ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines.back(), "999");
-    const std::vector<std::string> words = dictionaryWords();
-    EXPECT_GT(words.size(), 20000u);
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        EXPECT_TRUE(isLowerWord(words[i]) && words[i].size() >= 2) << "bad word '" << words[i] << "'";
-        if (i > 0) {
-            EXPECT_LT(words[i - 1], words[i]) << "unsorted or duplicate at line " << i + 1;
+TEST(ShippedData, DictionaryHoldsSortedLowerCaseWordsAndEndsWith999) {
+    Dictionary d;
+    ASSERT_TRUE(d.load(data / "dictionary.dic"));
+    EXPECT_EQ(d.end_slot(), d.entries().size() - 1) << "999 is the last line";
+    EXPECT_GT(d.end_slot(), 20000u);
+    for (std::size_t slot = 1; slot < d.end_slot(); ++slot) {
+        const std::string& w = d.word(slot);
+        ASSERT_TRUE(w.size() >= 2 && letters_only(w)) << w;
+        if (slot > 1) {
+            ASSERT_LT(d.word(slot - 1), w) << "sorted, no duplicates";
         }
     }
 }
 
-TEST(ShippedData, AnagramTargetsAreFiveToEightLetterDictionaryWords) {
-    const std::vector<std::string> dict = dictionaryWords();
-    const std::set<std::string> known(dict.begin(), dict.end());
-    const std::vector<std::string> targets = readCrLfLines("anagrams1.dic");
-    // The last entry is a spare the game never draws, so two are the minimum.
-    EXPECT_GE(targets.size(), 2u);
-    EXPECT_LE(targets.size(), 1000u);
-    EXPECT_EQ(std::set<std::string>(targets.begin(), targets.end()).size(), targets.size());
-    for (const std::string& w : targets) {
-        EXPECT_TRUE(w.size() >= 5 && w.size() <= 8) << w;
-        EXPECT_TRUE(known.count(w)) << w << " is not in the dictionary";
+TEST(ShippedData, EveryListEntryCanBePlayed) {
+    Dictionary d;
+    ASSERT_TRUE(d.load(data / "dictionary.dic"));
+    WordList anagrams, letter_sets;
+    ASSERT_TRUE(anagrams.load(data / "anagrams1.dic"));
+    ASSERT_TRUE(letter_sets.load(data / "crossword1.dic"));
+    EXPECT_GE(anagrams.count, 500);
+    EXPECT_GE(letter_sets.count, 500);
+    for (int p = 1; p <= anagrams.count + 1; ++p) {
+        const std::string& word = anagrams.entries[static_cast<std::size_t>(p)];
+        EXPECT_TRUE(word.size() >= 5 && word.size() <= 8 && !d.exact(word).empty()) << word;
     }
-}
-
-TEST(ShippedData, CrosswordSetsAreSevenToTenLettersAndBuildTenWords) {
-    std::vector<std::pair<std::size_t, LetterCounts>> dict;
-    for (const std::string& w : dictionaryWords()) dict.emplace_back(w.size(), countLetters(w));
-    const std::vector<std::string> sets = readCrLfLines("crossword1.dic");
-    EXPECT_GE(sets.size(), 2u);
-    EXPECT_LE(sets.size(), 1000u);
-    for (const std::string& set : sets) {
-        ASSERT_TRUE(isLowerWord(set)) << "bad letter set '" << set << "'";
-        EXPECT_TRUE(set.size() >= 7 && set.size() <= 10) << set;
-        const LetterCounts have = countLetters(set);
+    // Each letter set builds at least ten dictionary words.
+    for (int p = 1; p <= letter_sets.count + 1; ++p) {
+        const std::string& set = letter_sets.entries[static_cast<std::size_t>(p)];
+        ASSERT_TRUE(set.size() >= 7 && set.size() <= 10 && letters_only(set)) << set;
+        const auto have = letter_counts(set);
         int buildable = 0;
-        for (const auto& [length, need] : dict) {
-            if (length > set.size()) continue;
+        for (std::size_t slot = 1; slot < d.end_slot() && buildable < 10; ++slot) {
+            const std::string& w = d.word(slot);
+            if (w.size() > set.size()) continue;
+            const auto need = letter_counts(w);
             bool fits = true;
-            for (int i = 0; i < 26 && fits; ++i) fits = need[i] <= have[i];
-            if (fits && ++buildable >= 10) break;
+            for (std::size_t i = 0; i < 26 && fits; ++i) fits = need[i] <= have[i];
+            buildable += fits;
         }
-        EXPECT_GE(buildable, 10) << set;
+        EXPECT_EQ(buildable, 10) << set;
     }
 }
 
-TEST(ShippedData, UsedRecordsStartWithNothingUsed) {
-    for (const std::string name : {"anagrams1_used.dat", "crossword1_used.dat"}) {
-        const std::vector<std::string> lines = readCrLfLines(name);
-        EXPECT_EQ(lines.size(), 1001u) << name;
-        for (const std::string& line : lines) EXPECT_EQ(line, "False") << name;
-    }
-}
-
-TEST(ShippedData, HighScoreTablesHoldTenEmptyPlaces) {
-    std::string empty;
-    for (int place = 0; place < 10; ++place) empty += "\"\"\r\n0\r\n\"\"\r\n";
-    for (const std::string name : {"anagrams.hi", "crosswords.hi", "mixnmatch.hi", "worddrop.hi"})
-        EXPECT_EQ(readBytes(name), empty) << name;
-}
-
-}  // namespace
+} // namespace
+} // namespace quarn

@@ -63,19 +63,6 @@ TEST_F(Scores, SaveAndLoadRoundTripByteForByte) {
     EXPECT_EQ(column(&HighScoreRow::name)[0], "Smith, Al");
 }
 
-TEST_F(Scores, DamagedOrMissingFilesGiveEmptyPlaces) {
-    world.write("mixnmatch.hi", "\"Al\"\r\n50\r\n\"Jan,1,2000\"\r\n\"Bo\"\r\n");
-    load_high_scores(q());
-    EXPECT_EQ(table()[0].name, "Al");
-    EXPECT_EQ(table()[1].name, "") << "an incomplete place is left empty";
-    EXPECT_EQ(table()[9].score, "0");
-    std::filesystem::remove(world.dir / "mixnmatch.hi");
-    load_high_scores(q());
-    EXPECT_EQ(table()[0].name, "");
-    save_high_scores(q());
-    EXPECT_EQ(world.read("mixnmatch.hi").size(), 110u) << "written whole at the next save";
-}
-
 TEST_F(Scores, NoGameSelectedTouchesNoFile) {
     q().state.game_type = "";
     table()[0].name = "kept";

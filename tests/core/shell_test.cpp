@@ -33,17 +33,6 @@ TEST_F(Shell, StartUpShowsTheMenuWithNothingSelected) {
     for (const Cell& cell : q.form_game_screen.cells) EXPECT_EQ(cell.background, colours::light_grey);
 }
 
-TEST_F(Shell, MissingDictionaryIsFatalAndNamesTheFile) {
-    std::filesystem::remove(world.dir / "dictionary.dic");
-    try {
-        world.start();
-        FAIL() << "start-up went on without a dictionary";
-    } catch (const test::SimFatal& e) {
-        EXPECT_NE(std::string(e.what()).find("dictionary.dic"), std::string::npos);
-        EXPECT_NE(std::string(e.what()).find("missing"), std::string::npos);
-    }
-}
-
 TEST_F(Shell, ExactlyOneGameButtonIsYellow) {
     Quarn& q = world.start();
     select_game(q, 1);
@@ -139,13 +128,6 @@ TEST_F(Shell, AListWithNothingToDrawIsToldAndChangesNothing) {
     EXPECT_FALSE(q.form_game_screen.visible);
     EXPECT_EQ(q.state.game_type, "Anagrams");
     EXPECT_EQ(q.state.game_time_left, 10);
-}
-
-TEST_F(Shell, MissingWordListIsFatal) {
-    std::filesystem::remove(world.dir / "crossword1.dic");
-    Quarn& q = world.start();
-    world.set_up(1, 10, {"Ann"});
-    EXPECT_THROW(play_game(q), test::SimFatal);
 }
 
 TEST_F(Shell, FileExitAndCloseEndTheProgram) {

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -47,12 +48,32 @@ void QtEventPump::wait_until(std::int64_t time_ms) {
     deadline.setSingleShot(true);
     deadline.setTimerType(Qt::PreciseTimer);
     for (std::int64_t left = time_ms - now_ms(); left > 0; left = time_ms - now_ms()) {
-        deadline.start(static_cast<int>(std::min<std::int64_t>(left, 24 * 60 * 60 * 1000)));
+        deadline.start(real_ms(std::min<std::int64_t>(left, 24 * 60 * 60 * 1000)));
         wait();
     }
 }
 
-std::int64_t QtEventPump::now_ms() const { return clock_.elapsed(); }
+std::int64_t QtEventPump::now_ms() const {
+    if (scale_ == 1.0) return clock_base_ms_ + clock_.elapsed();
+    return clock_base_ms_ + static_cast<std::int64_t>(static_cast<double>(clock_.nsecsElapsed()) * scale_ / 1e6);
+}
+
+int QtEventPump::real_ms(std::int64_t program_ms) const {
+    if (scale_ == 1.0) return static_cast<int>(program_ms);
+    // To the nearest millisecond, but never below one, which would make a
+    // timer spin; a wait that ends early just waits again for the rest.
+    return std::max(1, static_cast<int>(std::lround(static_cast<double>(program_ms) / scale_)));
+}
+
+void QtEventPump::set_time_scale(double factor) {
+    if (!(factor > 0)) return;
+    // The program's clock carries on from where it stands instead of jumping.
+    clock_base_ms_ = now_ms();
+    clock_.restart();
+    scale_ = factor;
+    for (auto& [timer, qt] : timers_)
+        if (qt->isActive()) qt->start(real_ms(timer->interval_ms()));
+}
 
 void QtEventPump::message(const std::string& text) {
     render();
@@ -95,7 +116,7 @@ void QtEventPump::timer_changed(Timer& timer) {
     // An interval of 0 holds a timer still, as it always has; a zero-time
     // QTimer would spin instead.
     if (timer.enabled() && timer.interval_ms() > 0)
-        slot->start(timer.interval_ms()); // restarts the countdown
+        slot->start(real_ms(timer.interval_ms())); // restarts the countdown
     else
         slot->stop();
 }

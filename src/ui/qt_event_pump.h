@@ -43,10 +43,22 @@ public:
     // handed the timer over.
     QTimer* qt_timer(const Timer& timer) const;
 
+    // For tests only: runs the program's clock this many times faster, so that
+    // a whole game plays in seconds. Every timer interval and every wait is
+    // divided by the factor and now_ms() advances that much faster; timers
+    // already handed over are retimed. The program itself always runs at 1.
+    void set_time_scale(double factor);
+    double time_scale() const { return scale_; }
+
 private:
+    // A duration on the program's clock as real milliseconds on Qt's.
+    int real_ms(std::int64_t program_ms) const;
+
     std::function<void()> renderer_;
     bool rendering_ = false;
     QElapsedTimer clock_;
+    double scale_ = 1.0;
+    std::int64_t clock_base_ms_ = 0; // program time when the scale last changed
     std::unordered_map<const Timer*, std::unique_ptr<QTimer>> timers_;
 };
 

@@ -3,6 +3,7 @@
 #include "qt_event_pump.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -56,6 +57,32 @@ TEST(QtEventPumpTest, CoreTimersTickUntilSwitchedOff) {
     pump.wait_until(pump.now_ms() + 60);
     EXPECT_EQ(ticks, stopped_at);
     EXPECT_FALSE(pump.qt_timer(timer)->isActive());
+}
+
+TEST(QtEventPumpTest, ATimeScaleSpeedsUpTheClockTimersAndWaitsAlike) {
+    QtEventPump pump;
+    int ticks = 0;
+    Timer timer(1000, [&] { ++ticks; });
+    pump.add_timer(timer);
+    timer.set_enabled(true);
+    const std::int64_t before = pump.now_ms();
+
+    pump.set_time_scale(50);
+    EXPECT_EQ(pump.qt_timer(timer)->interval(), 20); // already running: retimed
+    EXPECT_GE(pump.now_ms(), before);                // the clock carries on
+    QElapsedTimer real;
+    real.start();
+    const std::int64_t deadline = pump.now_ms() + 5000;
+    pump.wait_until(deadline);
+    EXPECT_GE(pump.now_ms(), deadline);
+    EXPECT_GE(real.elapsed(), 99);   // 5 program seconds are 100 real ms ...
+    EXPECT_LT(real.elapsed(), 2000); // ... not 5 s, even on a loaded machine
+    EXPECT_GE(ticks, 3);
+
+    // Short intervals never reach 0, which would spin.
+    timer.set_interval(10);
+    EXPECT_EQ(pump.qt_timer(timer)->interval(), 1);
+    timer.set_enabled(false);
 }
 
 TEST(QtEventPumpTest, TimersKeepTickingWhileAMessageIsOpen) {

@@ -18,12 +18,16 @@ NewHiscoreWindow::NewHiscoreWindow(Quarn& q)
                     name_role);
 
     // The black copy goes in first, 45 twips lower, to lie under the text as its shadow.
+    // Both stay inside the border, whose inner edges lie at 270 and 10515
+    // twips: drawn any wider, the wrapped lines ran over the border and off the
+    // window's edge. The shadow has the text's width, so that both wrap alike,
+    // and sits 75 twips to its right.
     const QString message =
         QStringLiteral("After 4 rounds you have made it into the High Score Table with a score of:");
     const QFont message_font = comic(36, true);
-    add_label(this, QStringLiteral("Label3"), message, twips_rect(240, 1665, 10725, 3165),
+    add_label(this, QStringLiteral("Label3"), message, twips_rect(405, 1665, 10035, 3165),
               {.font = message_font, .centred = true, .text = Qt::black, .role = QStringLiteral("shadow")});
-    add_label(this, QStringLiteral("Label1"), message, twips_rect(240, 1620, 10575, 3165),
+    add_label(this, QStringLiteral("Label1"), message, twips_rect(330, 1620, 10035, 3165),
               {.font = message_font, .centred = true, .text = QColor(255, 255, 128)});
 
     const QString score_role = QStringLiteral("score");

@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace quarn {
 namespace {
 
@@ -99,8 +103,52 @@ TEST(ReplaceFile, WritesExactBytesAndReportsFailure) {
     auto path = world.dir / "t.dat";
     EXPECT_EQ(replace_file(path, "a\r\nb\r\n"), "");
     EXPECT_EQ(test::read_file(path), "a\r\nb\r\n");
-    EXPECT_FALSE(std::filesystem::exists(world.dir / "t.dat.tmp"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(world.dir), {}), 1) << "no temporary file is left";
     EXPECT_NE(replace_file(world.dir / "no-such-dir" / "x", "y"), "");
+}
+
+TEST(ReplaceFile, KeepsWhatThePlayerSetUp) {
+    test::World world;
+    const auto path = world.dir / "t.dat";
+    ASSERT_EQ(replace_file(path, "old"), "");
+    ::chmod(path.c_str(), 0640);
+    ASSERT_EQ(replace_file(path, "new"), "");
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    EXPECT_EQ(info.st_mode & 07777, 0640u) << "the permission bits survive a save";
+
+    std::filesystem::create_symlink("t.dat", world.dir / "link.dat");
+    ASSERT_EQ(replace_file(world.dir / "link.dat", "through"), "");
+    EXPECT_TRUE(std::filesystem::is_symlink(world.dir / "link.dat")) << "the link stays a link";
+    EXPECT_EQ(test::read_file(path), "through");
+
+    // A link planted where the new copy used to be made leads nowhere.
+    world.write("victim", "keep");
+    std::filesystem::create_symlink("victim", world.dir / "t.dat.tmp");
+    ASSERT_EQ(replace_file(path, "again"), "");
+    EXPECT_EQ(world.read("victim"), "keep");
+    EXPECT_EQ(world.read("t.dat"), "again");
+}
+
+// Another player's file: the rename would replace it, since only the folder
+// is checked by the system, so the save must refuse it itself.
+TEST(ReplaceFile, RefusesAFileTheUserMayNotWrite) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
+    test::World world;
+    const auto path = world.dir / "t.dat";
+    world.write("t.dat", "root's");
+    ::chmod(path.c_str(), 0644);
+    ::chmod(world.dir.c_str(), 0777);
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const bool as_nobody = ::setgid(65534) == 0 && ::setuid(65534) == 0;
+        std::_Exit(as_nobody && replace_file(path, "nobody's") == "the file is read-only" ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(world.read("t.dat"), "root's");
 }
 
 } // namespace

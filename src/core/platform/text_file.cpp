@@ -4,6 +4,7 @@
 #include "convert.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
@@ -102,29 +103,84 @@ bool write_file(const std::filesystem::path& path, std::string_view bytes) {
 }
 
 namespace {
-// Permission bits are looked at directly rather than asking access(), which
-// says yes to everything for root: a file or folder the player has made
-// read-only is left alone whoever runs the program.
-bool marked_read_only(const std::filesystem::path& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) == 0;
+
+// The file a name stands for: a save through a symbolic link replaces the
+// link's target and leaves the link where the player put it.
+std::filesystem::path follow_links(std::filesystem::path path) {
+    for (int hop = 0; hop < 40; ++hop) {
+        std::error_code ec;
+        if (!std::filesystem::is_symlink(path, ec)) return path;
+        std::filesystem::path target = std::filesystem::read_symlink(path, ec);
+        if (ec) return path;
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return path; // a loop of links: the rename below reports it
 }
+
+// Whether the running user may change a file or folder that exists. Root
+// may write anything, so for root the owner's write bit decides: a file the
+// player has marked read-only is left alone whoever runs the program. Anyone
+// else gets the system's own answer, which knows groups and access lists.
+bool may_write(const std::filesystem::path& path) {
+    if (::geteuid() == 0) {
+        struct stat info {};
+        return ::stat(path.c_str(), &info) != 0 || (info.st_mode & S_IWUSR) != 0;
+    }
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0 || errno == ENOENT;
+}
+
+// A temporary file beside the target under a name nobody else holds: made
+// exclusively, so it never opens through a planted link or another
+// writer's file. Returns the descriptor, or -1 with errno set.
+int create_temporary(const std::filesystem::path& target, std::string& name) {
+    static unsigned counter = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const auto stamp = static_cast<unsigned long long>(
+            std::chrono::steady_clock::now().time_since_epoch().count());
+        name = target.string() + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(++counter) + "-" +
+               std::to_string(stamp % 1000000);
+        int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+// After a rename the folder itself must reach the disk, or a power cut can
+// bring back the old name. Nothing can be undone by then, so a failure here
+// is not reported.
+void sync_folder(const std::filesystem::path& folder) {
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    (void)::fsync(fd);
+    ::close(fd);
+}
+
 } // namespace
 
-WriteError replace_file(const std::filesystem::path& path, std::string_view bytes) {
-    if (marked_read_only(path)) return "the file is read-only";
-    std::filesystem::path folder = path.parent_path().empty() ? std::filesystem::path(".") : path.parent_path();
-    if (marked_read_only(folder)) return "the folder is read-only";
-    std::filesystem::path temp = path;
-    temp += ".tmp";
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return "cannot create " + temp.filename().string() + ": " + std::strerror(errno);
+WriteError replace_file(const std::filesystem::path& requested, std::string_view bytes) {
+    const std::filesystem::path path = follow_links(requested);
+    struct stat old {};
+    const bool existed = ::stat(path.c_str(), &old) == 0;
+    if (existed && !may_write(path)) return "the file is read-only";
+    const std::filesystem::path folder = path.parent_path().empty() ? std::filesystem::path(".") : path.parent_path();
+    if (!may_write(folder)) return "the folder is read-only";
+
+    std::string temp;
+    int fd = create_temporary(path, temp);
+    if (fd < 0) return std::string("cannot create a new copy in the folder: ") + std::strerror(errno);
     auto fail = [&](const char* what) {
         WriteError error = std::string(what) + ": " + std::strerror(errno);
         ::close(fd);
         ::unlink(temp.c_str());
         return error;
     };
+    if (existed) {
+        // The new copy keeps what the player set on the old one. Only root
+        // may give a file to another owner; for anyone else this changes
+        // nothing, so its failure is no reason to stop.
+        (void)::fchown(fd, old.st_uid, old.st_gid);
+        if (::fchmod(fd, old.st_mode & 07777) != 0) return fail("cannot keep the file's permissions");
+    }
     std::size_t written = 0;
     while (written < bytes.size()) {
         ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
@@ -145,6 +201,7 @@ WriteError replace_file(const std::filesystem::path& path, std::string_view byte
         ::unlink(temp.c_str());
         return error;
     }
+    sync_folder(folder);
     return {};
 }
 

@@ -53,9 +53,12 @@ bool write_file(const std::filesystem::path& path, std::string_view bytes);
 // Why a file could not be written, in words a player can act on; empty on success.
 using WriteError = std::string;
 
-// Writes the bytes to a temporary file beside the target, flushes it to disk
-// and renames it over the target. On failure the old file is left untouched
-// and the returned text says what went wrong.
+// Writes the bytes to a temporary file beside the target, flushes it to disk,
+// renames it over the target and flushes the folder. The new file keeps the
+// old one's permission bits, and a symbolic link is written through to its
+// target. A file or folder the running user may not write is refused. On
+// failure the old file is left untouched and the returned text says what
+// went wrong.
 WriteError replace_file(const std::filesystem::path& path, std::string_view bytes);
 
 } // namespace quarn

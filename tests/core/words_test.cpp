@@ -113,9 +113,9 @@ TEST(PickWord, EveryCandidateOnceBeforeAnyAgain) {
     record.used[1000] = true; // beyond the candidates: kept as it is
     test::TestRandom random;
     std::set<int> cycle;
-    for (int i = 0; i < 4; ++i) cycle.insert(pick_word(list, record, random));
+    for (int i = 0; i < 4; ++i) cycle.insert(pick_word(list, record, random).value());
     EXPECT_EQ(cycle, (std::set<int>{1, 2, 4, 5}));
-    int next = pick_word(list, record, random);
+    int next = pick_word(list, record, random).value();
     EXPECT_TRUE(next == 1 || next == 2 || next == 4 || next == 5);
     int marked = 0;
     for (int p = 1; p <= 5; ++p) marked += record.used[static_cast<std::size_t>(p)];

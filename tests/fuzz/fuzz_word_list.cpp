@@ -25,12 +25,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     quarn::UsedRecord record;
     record.read(bytes);
     if (list.count < 0 || list.count > quarn::list_capacity) std::abort();
-    if (list.has_candidate()) {
-        Counter random;
-        for (int draw = 0; draw < 3; ++draw) {
-            int p = quarn::pick_word(list, record, random);
-            if (!list.drawable(p) || list.entries[static_cast<std::size_t>(p)].size() > 30) std::abort();
-        }
+    Counter random;
+    for (int draw = 0; draw < 3; ++draw) {
+        std::optional<int> p = quarn::pick_word(list, record, random);
+        if (p.has_value() != list.has_candidate()) std::abort();
+        if (p && (!list.drawable(*p) || list.entries[static_cast<std::size_t>(*p)].size() > 30)) std::abort();
     }
     std::string written = record.bytes();
     if (std::count(written.begin(), written.end(), '\n') != 1001) std::abort();

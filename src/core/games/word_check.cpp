@@ -61,8 +61,9 @@ std::string scramble_letters(Quarn& q, const std::string& word) {
 
 // Draws an unused entry, scrambles it and lays it out from the top-left cell.
 static void lay_out_drawn_entry(Quarn& q, const WordList& list, UsedRecord& record) {
-    int p = pick_word(list, record, q.random);
-    const std::string& word = list.entries[static_cast<std::size_t>(p)];
+    // "Play Game" refuses a list with nothing to draw, so a turn always has one.
+    const std::optional<int> p = pick_word(list, record, q.random);
+    const std::string& word = p ? list.entries[static_cast<std::size_t>(*p)] : std::string();
     q.state.word_length = static_cast<int>(word.size());
     q.random.seed_from_clock();
     std::string letters = scramble_letters(q, word);
@@ -77,7 +78,7 @@ void DrawnEntryGame::start(Quarn& q) {
     q.form_game_screen.check_enabled = true;
     q.state.current_player = 0;
     if (setting_.yield_before_table) q.pump.yield();
-    load_high_scores(q);
+    load_high_scores(q, game_entry(kind()));
     sort_high_scores(q);
 }
 

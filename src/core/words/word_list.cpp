@@ -55,7 +55,8 @@ std::string UsedRecord::bytes() const {
     return out;
 }
 
-int pick_word(const WordList& list, UsedRecord& record, RandomSource& random) {
+std::optional<int> pick_word(const WordList& list, UsedRecord& record, RandomSource& random) {
+    if (!list.has_candidate()) return std::nullopt;
     auto free_at = [&](int p) { return list.drawable(p) && !record.used[static_cast<std::size_t>(p)]; };
     bool any_free = false;
     for (int p = 1; p <= list.count && !any_free; ++p) any_free = free_at(p);

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace quarn {
@@ -46,7 +47,7 @@ struct UsedRecord {
 
 // Draws a drawable candidate of the list that is not marked, marks it and
 // returns its position. When every candidate is marked a new cycle begins.
-// The caller makes sure the list has a candidate.
-int pick_word(const WordList& list, UsedRecord& record, RandomSource& random);
+// Nothing when the list has no candidate that can be drawn.
+std::optional<int> pick_word(const WordList& list, UsedRecord& record, RandomSource& random);
 
 } // namespace quarn

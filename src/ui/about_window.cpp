@@ -12,15 +12,23 @@
 namespace quarn::ui {
 
 namespace {
-// An etched separator: a grey line over a white one, each one pixel high.
+// An etched separator: a white line two pixels high under a grey line one
+// pixel high, both along the same top, so that the white shows as the
+// highlight below the grey.
 void add_separator(QWidget* parent, int index, int top_twips) {
     const int top = px(top_twips);
     const int width = parent->width();
+    struct Stroke {
+        int height;
+        QColor colour;
+    };
+    // The white goes in first, to lie underneath.
+    const Stroke strokes[2] = {{2, QColor(255, 255, 255)}, {1, QColor(128, 128, 128)}};
     for (int part = 0; part < 2; ++part) {
         auto* line = new QFrame(parent);
-        line->setObjectName(QStringLiteral("Line1_%1").arg(index + part));
-        line->setGeometry(0, top + part, width, 1);
-        set_background(line, part == 0 ? QColor(128, 128, 128) : QColor(255, 255, 255));
+        line->setObjectName(QStringLiteral("Line1_%1").arg(index + 1 - part));
+        line->setGeometry(0, top, width, strokes[part].height);
+        set_background(line, strokes[part].colour);
         line->setAccessibleName(QStringLiteral("separator"));
     }
 }

@@ -77,17 +77,20 @@ MainMenuWindow::MainMenuWindow(Quarn& q, Dispatch& dispatch) : q_(q), dispatch_(
                               QStringLiteral("Enter length of Game"), twips_rect(120, 2880, 2535, 735),
                               {.font = comic(12), .face = QColor(0, 255, 0),
                                .tooltip = QStringLiteral("Click here to enter the duration of the game")});
+    setup_buttons_[0] = length;
     connect(length, &QPushButton::clicked, this, [this] { dispatch_(open_game_length); });
 
     auto* names = add_button(client, QStringLiteral("button_enter_names"), QStringLiteral("Enter Player Names"),
                              twips_rect(120, 3720, 2535, 735),
                              {.font = comic(12), .face = QColor(128, 128, 255),
                               .tooltip = QStringLiteral("Click here to enter up to 4 players names")});
+    setup_buttons_[1] = names;
     connect(names, &QPushButton::clicked, this, [this] { dispatch_(open_enter_names); });
 
     auto* play = add_button(client, QStringLiteral("button_play_game"), QStringLiteral("Play Game"),
                             twips_rect(120, 4560, 2535, 765),
                             {.font = comic(24, true), .tooltip = QStringLiteral("Click here to start playing the game")});
+    setup_buttons_[2] = play;
     connect(play, &QPushButton::clicked, this, [this] { dispatch_(play_game); });
 
     build_menus();
@@ -116,6 +119,10 @@ void MainMenuWindow::render() {
     for (std::size_t i = 0; i < game_buttons_.size(); ++i)
         if (game_colours_[i].changed(m.game_button_colours[i]))
             set_button_face(game_buttons_[i], qcolor(m.game_button_colours[i]));
+    for (WrapButton* button : game_buttons_)
+        if (button->isEnabled() != m.buttons_enabled) button->setEnabled(m.buttons_enabled);
+    for (WrapButton* button : setup_buttons_)
+        if (button->isEnabled() != m.buttons_enabled) button->setEnabled(m.buttons_enabled);
     for (std::size_t i = 0; i < letters_.size(); ++i) {
         const QPoint place(px(m.letter_left[i]), px(m.letter_top[i]));
         if (letter_places_[i].changed(place)) letters_[i]->move(place);

@@ -34,6 +34,7 @@ private:
     std::array<QLabel*, title_letters> letters_{};
     std::array<Shown<QPoint>, title_letters> letter_places_;
     std::array<WrapButton*, 4> game_buttons_{};
+    std::array<WrapButton*, 3> setup_buttons_{}; // game length, names, Play Game
     std::array<Shown<Colour>, 4> game_colours_;
 };
 

@@ -13,6 +13,7 @@ namespace {
 struct Grid : ::testing::Test {
     Grid() {
         state.turn_time_left = 10;
+        state.turn_running = true;
         state.clicked_cell = -1;
         for (int i = 0; i < cell_count; ++i) {
             screen.cells[static_cast<std::size_t>(i)].text = std::string(1, static_cast<char>('a' + i % 26));

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace quarn {
@@ -130,11 +132,11 @@ TEST_F(Damage, UsedRecordsAreReadGentlyAndWrittenWhole) {
 
 TEST_F(Damage, HighScoreFilesRecoverToEmptyPlacesAndKeepWhatReads) {
     Quarn& q = world.start();
-    q.state.game_type = "Worddrop";
+    const GameEntry& pick_n_mix = game_entry(GameKind::pick_n_mix);
     auto& table = q.form_game_screen.high_scores;
     auto load = [&](const std::string& bytes) {
         world.write("worddrop.hi", bytes);
-        load_high_scores(q);
+        load_high_scores(q, pick_n_mix);
     };
     load("");
     EXPECT_EQ(table[0].name, "");
@@ -149,20 +151,20 @@ TEST_F(Damage, HighScoreFilesRecoverToEmptyPlacesAndKeepWhatReads) {
     load("\"Jos\xc3\xa9\"\r\n5\r\n\"Jan,1,2000\r\n");
     EXPECT_EQ(table[0].name, "Jos\xc3\xa9");
     table[0].name = "A \"B\", C\r\nD";
-    save_high_scores(q);
-    load_high_scores(q);
+    save_high_scores(q, pick_n_mix);
+    load_high_scores(q, pick_n_mix);
     EXPECT_EQ(table[0].name, "A 'B', C  D");
 }
 
 // A save that cannot happen leaves the old file whole and says so.
 TEST_F(Damage, FailedSavesKeepTheOldFileAndTellThePlayer) {
     Quarn& q = world.start();
-    q.state.game_type = "Mixnmatch";
+    const GameEntry& mix_n_match = game_entry(GameKind::mix_n_match);
     const std::string old_table = world.read("mixnmatch.hi");
     q.form_game_screen.high_scores[0] = {"New", "500", "d"};
     auto expect_refused = [&](const char* why) {
         world.pump.boxes.clear();
-        save_high_scores(q);
+        save_high_scores(q, mix_n_match);
         ASSERT_EQ(world.pump.boxes.size(), 1u) << why;
         EXPECT_NE(world.pump.boxes[0].text.find("mixnmatch.hi"), std::string::npos);
         EXPECT_EQ(world.read("mixnmatch.hi"), old_table) << why;
@@ -173,9 +175,20 @@ TEST_F(Damage, FailedSavesKeepTheOldFileAndTellThePlayer) {
     ::chmod(world.dir.c_str(), 0555);
     expect_refused("read-only folder");
     ::chmod(world.dir.c_str(), 0755);
-    std::filesystem::create_directory(world.dir / "mixnmatch.hi.tmp"); // no room for the new copy
-    expect_refused("temporary file cannot be made");
-    std::filesystem::remove(world.dir / "mixnmatch.hi.tmp");
+    {
+        // A disk that fills up halfway through the new copy.
+        rlimit old_limit{};
+        ::getrlimit(RLIMIT_FSIZE, &old_limit);
+        rlimit tiny = old_limit;
+        tiny.rlim_cur = 16;
+        auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+        ::setrlimit(RLIMIT_FSIZE, &tiny);
+        expect_refused("the new copy cannot be written whole");
+        ::setrlimit(RLIMIT_FSIZE, &old_limit);
+        std::signal(SIGXFSZ, old_handler);
+        for (const auto& entry : std::filesystem::directory_iterator(world.dir))
+            EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << "the partial copy is removed";
+    }
 
     ::chmod((world.dir / "anagrams1_used.dat").c_str(), 0444);
     world.pump.boxes.clear();

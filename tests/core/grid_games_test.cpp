@@ -201,3 +201,70 @@ TEST(PickLetters, VowelRuleAndChangeLetterNeverZ) {
 
 } // namespace
 } // namespace quarn
+
+namespace quarn {
+namespace {
+
+// Exit while the Mix 'N Match table is announced after round 4: the main menu
+// is back before the game has finished, but it takes no choice until then,
+// and the table is saved to the game's own file.
+TEST_F(GridGames, ExitDuringTheAnnouncementSavesTheTableToItsOwnFile) {
+    std::string dictionary;
+    for (char c = 'a'; c <= 'z'; ++c) dictionary += std::string(1, c) + "\r\n";
+    world.write("dictionary.dic", dictionary + "999\r\n");
+    const std::string anagrams_table = world.read("anagrams.hi");
+    Quarn& q = world.start();
+    world.set_up(2, 10, {"Ann"});
+    world.answer_boxes_quickly();
+    world.pump.on_box([&](const std::string& text) {
+        if (text == "Are you ready Ann") {
+            // One white letter is a word of this dictionary: 50 points a turn.
+            world.click_at(world.pump.now_ms() + 20, 40);
+            world.click_at(world.pump.now_ms() + 40, 40);
+            world.pump.after(60, [&] { check_clicked(q); });
+        }
+        return SimPump::Answer{10, true};
+    });
+    world.confirm_results();
+    bool left = false;
+    std::function<void()> look = [&] {
+        if (q.form_new_hiscore.visible && !left) {
+            left = true;
+            exit_clicked(q);
+            EXPECT_TRUE(q.form_options.visible);
+            EXPECT_FALSE(q.form_options.buttons_enabled);
+            select_game(q, 0);
+            EXPECT_EQ(q.state.game_type, "Mixnmatch") << "the menu takes no choice until the game has finished";
+            EXPECT_EQ(q.form_options.game_button_colours[0], colours::light_grey);
+        }
+        world.pump.after(100, look);
+    };
+    world.pump.after(100, look);
+    play_game(q);
+    EXPECT_TRUE(left);
+    EXPECT_TRUE(q.form_options.buttons_enabled);
+    EXPECT_EQ(world.read("anagrams.hi"), anagrams_table);
+    // Four turns of one white letter, a word in its row and in its column.
+    EXPECT_EQ(world.read("mixnmatch.hi").substr(0, 12), "\"Ann\"\r\n400\r\n");
+}
+
+// A cell picked when Exit is confirmed gets its frame back with the game's end.
+TEST_F(GridGames, APickWaitingAtExitLeavesNoMissingFrame) {
+    Quarn& q = world.start();
+    world.set_up(3, 10, {"Ann"});
+    world.pump.on_box([&](const std::string& text) {
+        if (text == "Are you ready Ann") {
+            world.click_at(world.pump.now_ms() + 20, 0);
+            world.pump.after(60, [&] {
+                EXPECT_FALSE(q.form_game_screen.cells[0].framed);
+                exit_clicked(q);
+            });
+        }
+        return SimPump::Answer{10, true};
+    });
+    play_game(q);
+    for (const Cell& cell : q.form_game_screen.cells) EXPECT_TRUE(cell.framed);
+}
+
+} // namespace
+} // namespace quarn

@@ -11,6 +11,8 @@ namespace {
 
 using test::World;
 
+const GameEntry& mix_n_match = game_entry(GameKind::mix_n_match);
+
 struct Scores : ::testing::Test {
     Scores() {
         world.write_standard_files();
@@ -35,7 +37,7 @@ struct Scores : ::testing::Test {
 TEST_F(Scores, LoadShowsFileOrderAndTheSortCarriesNamesAndDates) {
     write_table({{"a", "10", "d1"}, {"b", "0120", "d2"}, {"c", "30", "d3"}, {"d", "120", "d4"}, {"e", "5", "d5"},
                  {"f", "5", "d6"}, {"g", "7", "d7"}, {"h", "-3", "d8"}, {"i", "0", "d9"}, {"j", "500", "d10"}});
-    load_high_scores(q());
+    load_high_scores(q(), mix_n_match);
     EXPECT_EQ(column(&HighScoreRow::score)[1], "120") << "scores lose leading zeros";
     EXPECT_EQ(column(&HighScoreRow::name)[0], "a");
     sort_high_scores(q());
@@ -48,27 +50,19 @@ TEST_F(Scores, LoadShowsFileOrderAndTheSortCarriesNamesAndDates) {
 
 TEST_F(Scores, SaveAndLoadRoundTripByteForByte) {
     write_table({{"Smith, Al", "300", "Jan,5,2004"}});
-    load_high_scores(q());
+    load_high_scores(q(), mix_n_match);
     table()[3] = {"Say \"hi\"", "99999", "Feb,1,2005"};
-    save_high_scores(q());
+    save_high_scores(q(), mix_n_match);
     std::string bytes = world.read("mixnmatch.hi");
     const std::string first_place = "\"Smith, Al\"\r\n300\r\n\"Jan,5,2004\"\r\n";
     EXPECT_EQ(bytes.substr(0, first_place.size()), first_place);
     EXPECT_NE(bytes.find("\"Say 'hi'\"\r\n32767\r\n\"Feb,1,2005\"\r\n"), std::string::npos)
         << "quotes become apostrophes and scores stay within 16 bits";
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 30);
-    load_high_scores(q());
-    save_high_scores(q());
+    load_high_scores(q(), mix_n_match);
+    save_high_scores(q(), mix_n_match);
     EXPECT_EQ(world.read("mixnmatch.hi"), bytes);
     EXPECT_EQ(column(&HighScoreRow::name)[0], "Smith, Al");
-}
-
-TEST_F(Scores, NoGameSelectedTouchesNoFile) {
-    q().state.game_type = "";
-    table()[0].name = "kept";
-    load_high_scores(q());
-    save_high_scores(q());
-    EXPECT_EQ(table()[0].name, "kept");
 }
 
 TEST_F(Scores, TwoSeatsEnterOneAfterTheOther) {
@@ -77,7 +71,7 @@ TEST_F(Scores, TwoSeatsEnterOneAfterTheOther) {
     places.push_back({"ninth", "600", "x"});
     places.push_back({"last", "300", "x"});
     write_table(places);
-    load_high_scores(q());
+    load_high_scores(q(), mix_n_match);
     auto& screen = q().form_game_screen;
     screen.names = {"", "Ann", "Bo", "Cy"};
     screen.scores = {"0", "500", "300", "800"};
@@ -90,7 +84,7 @@ TEST_F(Scores, TwoSeatsEnterOneAfterTheOther) {
     });
     world.pump.at(6000, [&] { announced.push_back(q().form_new_hiscore.name_caption); });
     std::int64_t start = world.pump.now_ms();
-    enter_high_scores(q());
+    enter_high_scores(q(), mix_n_match);
     EXPECT_EQ(announced, (std::vector<std::string>{"Well Done Ann", "Well Done Cy"}));
     EXPECT_EQ(colours_during, std::vector<Colour>{colours::yellow});
     EXPECT_NEAR(static_cast<double>(world.pump.now_ms() - start), 10000, 5);

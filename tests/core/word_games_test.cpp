@@ -241,3 +241,78 @@ TEST_F(WordGames, ScoreTallyIsVisibleAndBounded) {
 
 } // namespace
 } // namespace quarn
+
+namespace quarn {
+namespace {
+
+// Between two turns the check button and the cells answer nothing: a click
+// while a result, an announcement or the winner shows changes no score,
+// shows no box and waits for no turn.
+TEST_F(WordGames, ClicksBetweenTurnsDoNothing) {
+    Quarn& q = world.start();
+    world.set_up(0, 2, {"Ann", "Bob"});
+    solve_every_turn();
+    int announcements_checked = 0, winners_checked = 0;
+    std::function<void()> poke = [&] {
+        const bool announcing = q.form_new_hiscore.visible && announcements_checked == 0;
+        const bool winning = q.form_winner.visible && winners_checked == 0;
+        if (announcing || winning) {
+            const auto scores = q.form_game_screen.scores;
+            const std::size_t boxes = world.pump.boxes.size();
+            const int seat = q.state.current_player;
+            grid_clicked(q, 5);
+            check_clicked(q);
+            world.pump.after(50, [&, scores, boxes, seat] {
+                EXPECT_EQ(q.form_game_screen.scores, scores);
+                EXPECT_EQ(world.pump.boxes.size(), boxes);
+                EXPECT_EQ(q.state.current_player, seat);
+                EXPECT_FALSE(q.form_show_score.visible);
+                EXPECT_EQ(q.state.clicked_cell, -1);
+            });
+            ++(announcing ? announcements_checked : winners_checked);
+        }
+        world.pump.after(100, poke);
+    };
+    world.pump.after(100, poke);
+    play_game(q);
+    EXPECT_EQ(announcements_checked, 1);
+    EXPECT_EQ(winners_checked, 1);
+    EXPECT_EQ(boxes().back(), "GAME OVER");
+}
+
+// A Crossword turn that runs out of time is checked with its result shown
+// between the turns; a cell clicked then is not the next player's first pick.
+TEST_F(WordGames, ACellClickedOverAResultIsNotTheNextTurnsFirstPick) {
+    Quarn& q = world.start();
+    world.set_up(1, 10, {"Ann", "Bob"});
+    world.pump.on_box([&](const std::string& text) {
+        if (text == "Are you ready Ann")
+            world.pump.after(15, [&] {
+                std::string letters = letters_on_board(q);
+                std::sort(letters.begin(), letters.end());
+                world.arrange(world.pump.now_ms(), letters == "act" ? "cat" : "some", 0);
+            });
+        if (text == "Are you ready Bob")
+            world.pump.after(100, [&] {
+                EXPECT_EQ(q.state.clicks_made, 0);
+                for (const Cell& cell : q.form_game_screen.cells) EXPECT_TRUE(cell.framed);
+                exit_clicked(q);
+            });
+        return SimPump::Answer{10, true};
+    });
+    bool clicked = false;
+    std::function<void()> look = [&] {
+        if (q.form_show_score.visible && !clicked) {
+            clicked = true;
+            grid_clicked(q, 7);
+            world.pump.after(300, [&] { score_ok(q); });
+        }
+        world.pump.after(100, look);
+    };
+    world.pump.after(100, look);
+    play_game(q);
+    EXPECT_TRUE(clicked);
+}
+
+} // namespace
+} // namespace quarn

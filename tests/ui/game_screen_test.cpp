@@ -77,6 +77,7 @@ TEST_F(GameScreenTest, TheClockBarStaysInsideItsRange) {
 
 TEST_F(GameScreenTest, ACellPressReachesTheCoreOnlyWhileTheCounterRuns) {
     q->state.clicked_cell = -1;
+    q->state.turn_running = true;
     q->state.turn_time_left = 5;
     click(windows->game_screen.cell(40));
     EXPECT_EQ(q->state.clicked_cell, 40);

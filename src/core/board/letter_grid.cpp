@@ -5,7 +5,7 @@ namespace quarn {
 
 void cell_clicked(PlayState& state, int cell) {
     if (cell < 0 || cell >= cell_count) return;
-    if (state.turn_time_left > 0) state.clicked_cell = cell;
+    if (state.turn_running && state.turn_time_left > 0) state.clicked_cell = cell;
 }
 
 void take_pick(PlayState& state, GameScreenModel& screen, GameKind game) {

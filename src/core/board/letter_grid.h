@@ -8,8 +8,8 @@
 
 namespace quarn {
 
-// The click of cell i: remembered only while the turn counter is above 0; a
-// later click replaces one that is still waiting.
+// The click of cell i: remembered only inside a turn while its counter is
+// above 0; a later click replaces one that is still waiting.
 void cell_clicked(PlayState& state, int cell);
 
 // Takes up the waiting click as a pick. Pick 'N Mix refuses white cells: the

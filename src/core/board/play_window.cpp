@@ -43,7 +43,7 @@ void game_clock_tick(Quarn& q) {
 }
 
 void check_clicked(Quarn& q) {
-    if (!q.form_game_screen.check_enabled) return;
+    if (!q.state.turn_running || !q.form_game_screen.check_enabled) return;
     const std::string& key = q.state.game_type;
     if (is_game(key, GameKind::crossword) || is_game(key, GameKind::anagrams)) check_words(q);
     if (is_game(key, GameKind::pick_n_mix) || is_game(key, GameKind::mix_n_match)) q.state.turn_time_left = -1;

@@ -19,13 +19,13 @@ constexpr std::int64_t longest_tally_ms = 2000;
 // One point per millisecond below that.
 constexpr std::int64_t tally_ms_per_point = 1;
 
-void advance(Quarn& q) {
+void advance(Quarn& q, const GameRules& rules) {
     PlayState& s = q.state;
     ++s.current_player;
     if (s.current_player == seat_count) {
         s.current_player = 0;
         ++s.round_number;
-        if (s.round_number == 4) enter_high_scores(q);
+        if (s.round_number == 4) enter_high_scores(q, game_entry(rules.kind()));
     }
     s.clicks_made = 0;
 }
@@ -38,6 +38,9 @@ void play_turn(Quarn& q, GameRules& rules) {
     q.pump.message("Are you ready " + name);
     clear_found_list(q);
     rules.set_up_turn(q);
+    // Nothing clicked before the turn began can become its first pick.
+    s.clicked_cell = -1;
+    s.turn_running = true;
     while (s.turn_time_left >= 0 && !s.turn_done && !s.quit_requested) {
         rules.before_events(q);
         q.pump.wait();
@@ -45,6 +48,9 @@ void play_turn(Quarn& q, GameRules& rules) {
         swap_picked(s, screen, rules.kind());
         rules.after_events(q);
     }
+    s.turn_running = false;
+    // A single pick still waiting is abandoned, whatever ended the turn.
+    restore_borders(screen);
     rules.end_turn(q);
 }
 
@@ -72,7 +78,7 @@ void run_game(Quarn& q, GameRules& rules) {
         write_round_caption(q);
         s.turn_done = false;
         if (!q.form_game_screen.names[static_cast<std::size_t>(s.current_player)].empty()) play_turn(q, rules);
-        advance(q);
+        advance(q, rules);
     }
     rules.finish(q);
     reset(q);

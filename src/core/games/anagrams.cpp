@@ -17,7 +17,6 @@ public:
 
     // The turn is won only by a check that finds the whole word.
     void end_turn(Quarn& q) override {
-        restore_borders(q.form_game_screen);
         if (q.state.turn_time_left < 0) q.pump.message("Out of time");
     }
 };

@@ -18,7 +18,6 @@ public:
     // Whatever stands on the grid when the time runs out is checked too.
     void end_turn(Quarn& q) override {
         q.form_game_screen.check_enabled = false;
-        restore_borders(q.form_game_screen);
         if (!q.state.turn_done) check_words(q);
     }
 };

@@ -17,7 +17,7 @@ public:
     void start(Quarn& q) override {
         q.form_game_screen.counter_heading = "Time";
         q.form_game_screen.score_timer.set_interval(1000);
-        load_high_scores(q);
+        load_high_scores(q, game_entry(kind()));
         sort_high_scores(q);
     }
 
@@ -38,7 +38,6 @@ public:
     void end_turn(Quarn& q) override {
         GameScreenModel& screen = q.form_game_screen;
         screen.check_enabled = false;
-        restore_borders(screen);
         screen.score_timer.set_enabled(false);
         if (!q.state.quit_requested) check_grid_words(q, true);
     }

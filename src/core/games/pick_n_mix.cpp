@@ -36,7 +36,7 @@ public:
         screen.score_timer.set_interval(1000);
         screen.check_enabled = false; // no early finish in this game
         q.state.current_player = 0;
-        load_high_scores(q);
+        load_high_scores(q, game_entry(kind()));
         sort_high_scores(q);
     }
 
@@ -68,7 +68,6 @@ public:
         GameScreenModel& screen = q.form_game_screen;
         screen.change_letter_enabled = false;
         if (q.state.quit_requested) return;
-        restore_borders(screen);
         screen.score_timer.set_enabled(false);
         check_grid_words(q, false);
     }

@@ -12,8 +12,6 @@ namespace quarn {
 
 namespace {
 
-const GameEntry* selected_game(const Quarn& q) { return find_game(q.state.game_type); }
-
 // A double quote inside a name would end the quoted item early and make the
 // whole file unreadable, and a line break would shift every later place; both
 // are stored as harmless characters instead.
@@ -55,11 +53,9 @@ HighScoreTable read_high_score_table(std::string bytes) {
     return table;
 }
 
-void load_high_scores(Quarn& q) {
-    const GameEntry* game = selected_game(q);
-    if (game == nullptr) return;
+void load_high_scores(Quarn& q, const GameEntry& game) {
     q.form_game_screen.high_scores =
-        read_high_score_table(read_whole_file(q.file(game->high_score_file)).value_or(std::string()));
+        read_high_score_table(read_whole_file(q.file(game.high_score_file)).value_or(std::string()));
 }
 
 void sort_high_scores(Quarn& q) {
@@ -88,16 +84,14 @@ std::string high_score_bytes(const HighScoreTable& table) {
     return bytes;
 }
 
-void save_high_scores(Quarn& q) {
-    const GameEntry* game = selected_game(q);
-    if (game == nullptr) return;
-    WriteError error = replace_file(q.file(game->high_score_file), high_score_bytes(q.form_game_screen.high_scores));
+void save_high_scores(Quarn& q, const GameEntry& game) {
+    WriteError error = replace_file(q.file(game.high_score_file), high_score_bytes(q.form_game_screen.high_scores));
     if (!error.empty())
-        q.pump.message("The high scores could not be saved to " + std::string(game->high_score_file) + " (" + error +
+        q.pump.message("The high scores could not be saved to " + std::string(game.high_score_file) + " (" + error +
                        "). The file keeps its old table.");
 }
 
-void enter_high_scores(Quarn& q) {
+void enter_high_scores(Quarn& q, const GameEntry& game) {
     GameScreenModel& screen = q.form_game_screen;
     auto& table = screen.high_scores;
     for (std::size_t p = 0; p < seat_count; ++p) {
@@ -115,7 +109,7 @@ void enter_high_scores(Quarn& q) {
             if (row.score == screen.scores[p] && row.name == screen.names[p]) row.text_colour = colours::yellow;
         while (q.form_new_hiscore.visible) q.pump.wait();
         for (HighScoreRow& row : table) row.text_colour = colours::white;
-        save_high_scores(q);
+        save_high_scores(q, game);
     }
 }
 

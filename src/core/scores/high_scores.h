@@ -3,6 +3,7 @@
 // winner; the OK of the turn result.
 #pragma once
 #include "board/game_screen.h"
+#include "state/catalogue.h"
 
 #include <array>
 #include <string>
@@ -11,11 +12,14 @@ namespace quarn {
 
 struct Quarn;
 
-void load_high_scores(Quarn& q);
+// The table of the game being played, from its own file and into it: never
+// by the key the main menu shows, which the players may change while an
+// abandoned game is still finishing.
+void load_high_scores(Quarn& q, const GameEntry& game);
 void sort_high_scores(Quarn& q);
-void save_high_scores(Quarn& q);
+void save_high_scores(Quarn& q, const GameEntry& game);
 // After round 4: each seat that beats the last place enters, is announced and saved.
-void enter_high_scores(Quarn& q);
+void enter_high_scores(Quarn& q, const GameEntry& game);
 
 using HighScoreTable = std::array<HighScoreRow, high_score_places>;
 

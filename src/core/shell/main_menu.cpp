@@ -92,6 +92,7 @@ void reset(Quarn& q) {
 }
 
 void select_game(Quarn& q, int index) {
+    if (!q.form_options.buttons_enabled) return;
     if (index < 0 || index >= static_cast<int>(game_catalogue.size())) return;
     q.state.game_type = std::string(game_catalogue[static_cast<std::size_t>(index)].key);
     q.form_options.game_button_colours.fill(colours::light_grey);
@@ -99,18 +100,20 @@ void select_game(Quarn& q, int index) {
 }
 
 void open_enter_names(Quarn& q) {
+    if (!q.form_options.buttons_enabled) return;
     q.form_options.hide();
     q.form_enter_names.show();
 }
 
 void open_game_length(Quarn& q) {
+    if (!q.form_options.buttons_enabled) return;
     q.form_options.hide();
     q.form_enter_game_length.show();
 }
 
 void play_game(Quarn& q) {
     PlayState& s = q.state;
-    if (s.game_running) return;
+    if (!q.form_options.buttons_enabled) return;
     const GameEntry* game = find_game(s.game_type);
     if (game == nullptr || s.game_time_left < 2 || s.player_count <= 0) {
         if (s.game_type.empty()) q.pump.message("You haven't selected the game you want to play");
@@ -133,7 +136,9 @@ void play_game(Quarn& q) {
     q.form_show_score.found_list_visible = game->kind != GameKind::anagrams;
 
     s.game_running = true;
+    q.form_options.buttons_enabled = false;
     run_game_procedure(q, game->kind);
+    q.form_options.buttons_enabled = true;
     s.game_running = false;
 }
 

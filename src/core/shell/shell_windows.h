@@ -25,6 +25,12 @@ struct MainMenuModel : WindowModel {
     std::array<int, title_letters> letter_top{title_resting_top, title_resting_top, title_resting_top,
                                               title_resting_top, title_resting_top};
     Timer timer; // Timer1: the title animation
+    // Off from "Play Game" until the game has finished: after Exit the menu
+    // is back on screen while the game still winds down (a result waiting
+    // for OK, an announcement), and a choice made then would be wiped by the
+    // reset that ends the game, so the buttons say plainly that the menu is
+    // not ready yet.
+    bool buttons_enabled = true;
 
     void show() { visible = created = true; }
 };

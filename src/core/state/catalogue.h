@@ -31,6 +31,10 @@ constexpr const GameEntry* find_game(std::string_view key) {
     return nullptr;
 }
 
+constexpr const GameEntry& game_entry(GameKind kind) {
+    return game_catalogue[static_cast<std::size_t>(kind)];
+}
+
 constexpr bool is_game(std::string_view key, GameKind kind) {
     const GameEntry* entry = find_game(key);
     return entry != nullptr && entry->kind == kind;

@@ -31,6 +31,11 @@ struct PlayState {
     int round_number = 0;
     int turn_time_left = 0; // the turn counter; after a check, the turn's points
     bool turn_done = false;
+    // True only while a named seat's turn loop waits for moves: the check
+    // button and the cells answer nothing else, so a click made while a
+    // result or an announcement shows can neither check the last board again
+    // nor become the first pick of the next turn.
+    bool turn_running = false;
     bool quit_requested = false;
     bool game_abandoned = false;
     int clock_seconds = 0; // seconds counter of the game clock

@@ -122,6 +122,10 @@ TEST(PickWord, EveryCandidateOnceBeforeAnyAgain) {
     EXPECT_EQ(marked, 1) << "a new cycle began with only the new draw marked";
     EXPECT_TRUE(record.used[1000]);
     EXPECT_EQ(random.reseeds, 5);
+
+    world.write("none.dic", test::crlf_lines({"", "far-too-long-to-lay-out-on-the-board", "spare"}));
+    ASSERT_TRUE(list.load(world.dir / "none.dic"));
+    EXPECT_FALSE(pick_word(list, record, random).has_value()) << "nothing to draw, and no endless draw";
 }
 
 TEST(UsedRecord, ReadsGentlyAndWritesWhole) {

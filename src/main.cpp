@@ -1,5 +1,5 @@
 // Quarn: builds the core and its windows and starts on the main menu.
-#include "quarn.h"
+#include "shell/quarn.h"
 #include "fonts.h"
 #include "look.h"
 #include "mirror.h"

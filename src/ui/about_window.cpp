@@ -2,7 +2,6 @@
 #include "about_window.h"
 
 #include "look.h"
-#include "shell/setup_windows.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -23,7 +22,7 @@ void add_separator(QWidget* parent, int index, int top_twips) {
         QColor colour;
     };
     // The white goes in first, to lie underneath.
-    const Stroke strokes[2] = {{2, QColor(255, 255, 255)}, {1, QColor(128, 128, 128)}};
+    const Stroke strokes[2] = {{2, qcolor(colours::white)}, {1, qcolor(colours::grey)}};
     for (int part = 0; part < 2; ++part) {
         auto* line = new QFrame(parent);
         line->setObjectName(QStringLiteral("Line1_%1").arg(index + 1 - part));
@@ -34,7 +33,7 @@ void add_separator(QWidget* parent, int index, int top_twips) {
 }
 } // namespace
 
-AboutWindow::AboutWindow(Quarn& q, Dispatch& dispatch) : q_(q), dispatch_(dispatch) {
+AboutWindow::AboutWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q, dispatch) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Quarn"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -54,7 +53,7 @@ AboutWindow::AboutWindow(Quarn& q, Dispatch& dispatch) : q_(q), dispatch_(dispat
               {.font = text_font});
     add_label(this, QStringLiteral("lblDescription"),
               QStringLiteral("Quarn is a collection of word games for people aged 10 years and older"),
-              twips_rect(1200, 840, 3885, 690), {.font = text_font, .text = Qt::black});
+              twips_rect(1200, 840, 3885, 690), {.font = text_font, .text = qcolor(colours::black)});
 
     add_separator(this, 0, 2160);
     add_separator(this, 3, 2880);
@@ -63,7 +62,7 @@ AboutWindow::AboutWindow(Quarn& q, Dispatch& dispatch) : q_(q), dispatch_(dispat
                           {.font = text_font});
     ok->setDefault(true);
     ok->setAutoDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] { dispatch_(about_ok); });
+    connect(ok, &QPushButton::clicked, this, [this] { this->ok(); });
 }
 
 void AboutWindow::render() {
@@ -72,9 +71,13 @@ void AboutWindow::render() {
 
 void AboutWindow::closeEvent(QCloseEvent* event) {
     event->ignore(); // the close button answers like OK
-    dispatch_(about_ok);
+    ok();
 }
 
-void AboutWindow::reject() { dispatch_(about_ok); }
+void AboutWindow::reject() { ok(); }
+
+void AboutWindow::ok() {
+    dispatch_([](Quarn& q) { q.frmAbout.hide(); });
+}
 
 } // namespace quarn::ui

@@ -6,11 +6,11 @@
 
 namespace quarn::ui {
 
-class AboutWindow : public QDialog {
+class AboutWindow : public QDialog, public ModelWindow {
     Q_OBJECT
 public:
     AboutWindow(Quarn& q, Dispatch& dispatch);
-    void render();
+    void render() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -18,9 +18,7 @@ protected:
     void reject() override;
 
 private:
-    Quarn& q_;
-    Dispatch& dispatch_;
-    WindowMirror mirror_;
+    void ok();
 };
 
 } // namespace quarn::ui

@@ -2,7 +2,11 @@
 // the winner): no frame, a coloured client area, a thick outline, and closing
 // is not theirs to decide — the core hides them.
 #pragma once
+#include "mirror.h"
+#include "scores/score_windows.h"
+
 #include <QColor>
+#include <QPoint>
 #include <QSize>
 #include <QWidget>
 
@@ -10,15 +14,56 @@ class QFrame;
 
 namespace quarn::ui {
 
-class AnnouncementWindow : public QWidget {
+class AnnouncementWindow : public QWidget, public ModelWindow {
     Q_OBJECT
 public:
-    AnnouncementWindow(const QString& name, const QString& title, QSize client, const QColor& background);
+    AnnouncementWindow(Quarn& q, Dispatch& dispatch, const QString& name, const QString& title, QSize client,
+                       const QColor& background);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     // A rectangle outline of the given width in pixels, drawn inside where.
     QFrame* add_outline(const QRect& where, int width, const QColor& colour);
+};
+
+// An announcement that names a player and a score, at its own place on the
+// screen, given in twips from the screen's top-left corner.
+class PlayerAnnouncementWindow : public AnnouncementWindow {
+    Q_OBJECT
+public:
+    PlayerAnnouncementWindow(Quarn& q, Dispatch& dispatch, const Announcement& model, const QString& name,
+                             const QString& title, QSize client, const QColor& background, QPoint place_twips);
+    void render() override;
+
+protected:
+    // Built by each window; render writes the model's captions into them.
+    Caption name_, score_;
+
+private:
+    const Announcement& model_;
+    QPoint place_;
+};
+
+// "Checking words": up while the dictionary is searched.
+class CheckingWordsWindow : public AnnouncementWindow {
+    Q_OBJECT
+public:
+    CheckingWordsWindow(Quarn& q, Dispatch& dispatch);
+    void render() override;
+};
+
+// The announcement of a new entry in the high-score table.
+class NewHiscoreWindow : public PlayerAnnouncementWindow {
+    Q_OBJECT
+public:
+    NewHiscoreWindow(Quarn& q, Dispatch& dispatch);
+};
+
+// The winner announcement at the end of a game that ran out of time.
+class WinnerWindow : public PlayerAnnouncementWindow {
+    Q_OBJECT
+public:
+    WinnerWindow(Quarn& q, Dispatch& dispatch);
 };
 
 } // namespace quarn::ui

@@ -9,7 +9,7 @@
 
 namespace quarn::ui {
 
-EnterNamesWindow::EnterNamesWindow(Quarn& q, Dispatch& dispatch) : q_(q), dispatch_(dispatch) {
+EnterNamesWindow::EnterNamesWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q, dispatch) {
     setObjectName(QStringLiteral("form_enter_names"));
     setWindowTitle(QStringLiteral("Enter names"));
     setFixedSize(twips_size(5325, 5880));
@@ -25,10 +25,10 @@ EnterNamesWindow::EnterNamesWindow(Quarn& q, Dispatch& dispatch) : q_(q), dispat
     };
     // The third seat's dark blue takes light text, the colour of an active
     // window's border.
-    static const Seat seats[seat_count] = {{1320, 735, QColor(255, 0, 0), Qt::black, "red"},
-                                           {2160, 735, QColor(0, 255, 0), Qt::black, "green"},
-                                           {3000, 690, QColor(0, 0, 192), QColor(180, 180, 180), "blue"},
-                                           {3840, 690, QColor(255, 255, 0), Qt::black, "yellow"}};
+    static const Seat seats[seat_count] = {{1320, 735, qcolor(colours::red), Qt::black, "red"},
+                                           {2160, 735, qcolor(colours::green), Qt::black, "green"},
+                                           {3000, 690, qcolor(colours::dark_blue), QColor(180, 180, 180), "blue"},
+                                           {3840, 690, qcolor(colours::yellow), Qt::black, "yellow"}};
     for (int i = 0; i < seat_count; ++i) {
         const Seat& seat = seats[i];
         auto* box = new QLineEdit(this);
@@ -44,13 +44,15 @@ EnterNamesWindow::EnterNamesWindow(Quarn& q, Dispatch& dispatch) : q_(q), dispat
         // Every edit the player makes recounts the players; the model's own
         // changes come back through render and are not edits.
         connect(box, &QLineEdit::textEdited, this, [this, i](const QString& text) {
-            dispatch_([i, name = text.toStdString()](Quarn& q) { names_changed(q, i, name); });
+            dispatch_([i, name = text.toStdString()](Quarn& q) {
+                names_changed(q.state, q.form_enter_names, i, name);
+            });
         });
     }
 
     auto* exit = add_button(this, QStringLiteral("Command1"), QStringLiteral("Exit"),
                             twips_rect(120, 4680, 4935, 1080), {.font = comic(48)});
-    connect(exit, &QPushButton::clicked, this, [this] { dispatch_(names_exit); });
+    connect(exit, &QPushButton::clicked, this, [this] { close_window(); });
 }
 
 void EnterNamesWindow::render() {
@@ -65,8 +67,12 @@ void EnterNamesWindow::render() {
 }
 
 void EnterNamesWindow::closeEvent(QCloseEvent* event) {
-    event->ignore(); // Exit hides the window and brings the menu back
-    dispatch_(names_exit);
+    event->ignore(); // the close button answers like Exit
+    close_window();
+}
+
+void EnterNamesWindow::close_window() {
+    dispatch_([](Quarn& q) { names_exit(q.form_enter_names, q.form_options); });
 }
 
 } // namespace quarn::ui

@@ -10,11 +10,11 @@ class QLineEdit;
 
 namespace quarn::ui {
 
-class EnterNamesWindow : public QWidget {
+class EnterNamesWindow : public QWidget, public ModelWindow {
     Q_OBJECT
 public:
     EnterNamesWindow(Quarn& q, Dispatch& dispatch);
-    void render();
+    void render() override;
 
     QLineEdit* name_box(int seat) const { return boxes_[static_cast<std::size_t>(seat)]; }
 
@@ -22,9 +22,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    Quarn& q_;
-    Dispatch& dispatch_;
-    WindowMirror mirror_;
+    // Exit: hide the window and bring the menu back.
+    void close_window();
+
+private:
     std::array<QLineEdit*, seat_count> boxes_{};
 };
 

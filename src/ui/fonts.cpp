@@ -5,10 +5,6 @@
 #include <QFontDatabase>
 #include <QString>
 
-// The resource initialiser of a static library must be named from the global
-// namespace, or the linker drops the fonts.
-static void init_font_resources() { Q_INIT_RESOURCE(fonts); }
-
 namespace quarn::ui {
 
 void load_fonts() {
@@ -16,7 +12,6 @@ void load_fonts() {
     if (loaded) return;
     loaded = true;
 
-    init_font_resources();
     for (const char* file : {":/fonts/ComicNeue-Regular.otf", ":/fonts/ComicNeue-Bold.otf",
                              ":/fonts/ComicNeue-Italic.otf", ":/fonts/ComicNeue-BoldItalic.otf"})
         QFontDatabase::addApplicationFont(QString::fromLatin1(file));

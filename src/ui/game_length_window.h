@@ -9,11 +9,11 @@ class QSlider;
 
 namespace quarn::ui {
 
-class GameLengthWindow : public QWidget {
+class GameLengthWindow : public QWidget, public ModelWindow {
     Q_OBJECT
 public:
     GameLengthWindow(Quarn& q, Dispatch& dispatch);
-    void render();
+    void render() override;
 
     QSlider* slider() const { return slider_; }
     QLabel* hours() const { return hours_.label(); }
@@ -23,9 +23,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    Quarn& q_;
-    Dispatch& dispatch_;
-    WindowMirror mirror_;
+    // Exit: the length of the last tick becomes the game clock.
+    void close_window();
+
     QSlider* slider_ = nullptr;
     Caption hours_, minutes_;
 };

@@ -1,8 +1,10 @@
 // The play window, form_game_screen.
 #include "game_screen_window.h"
 
-#include "board/play_window.h"
+#include "board/letter_grid.h"
+#include "games/pick_n_mix.h"
 #include "look.h"
+#include "shell/main_menu.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -14,10 +16,6 @@
 namespace quarn::ui {
 
 namespace {
-const QColor light_yellow(255, 255, 128);
-const QColor yellow(255, 255, 0);
-const QColor red(255, 0, 0);
-
 QString cell_name(int index, const std::string& letter) {
     const QString place =
         QStringLiteral("cell row %1 column %2").arg(index / grid_columns + 1).arg(index % grid_columns + 1);
@@ -30,7 +28,7 @@ void CellLabel::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
-GameScreenWindow::GameScreenWindow(Quarn& q, Dispatch& dispatch) : q_(q), dispatch_(dispatch) {
+GameScreenWindow::GameScreenWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q, dispatch) {
     setObjectName(QStringLiteral("form_game_screen"));
     setWindowTitle(QStringLiteral("Game Screen"));
     resize(twips_size(15225, 10305)); // an ordinary frame: the players may resize it
@@ -41,7 +39,7 @@ GameScreenWindow::GameScreenWindow(Quarn& q, Dispatch& dispatch) : q_(q), dispat
     auto* divider = new QFrame(this);
     divider->setObjectName(QStringLiteral("Line1"));
     divider->setGeometry(px(5520) - 2, px(135), 4, px(10095) - px(135));
-    set_background(divider, Qt::black);
+    set_background(divider, qcolor(colours::black));
 
     build_right_panel();
 }
@@ -49,12 +47,11 @@ GameScreenWindow::GameScreenWindow(Quarn& q, Dispatch& dispatch) : q_(q), dispat
 void GameScreenWindow::build_left_panel() {
     const QFont clock_font = comic(15.75);
     add_label(this, QStringLiteral("Label7"), QStringLiteral("Game Time Remaining"), twips_rect(360, 240, 3495, 495),
-              {.font = clock_font, .centred = true, .framed = true, .background = light_yellow});
+              {.font = clock_font, .centred = true, .framed = true, .background = qcolor(colours::light_yellow)});
 
     auto figure = [&](const char* name, int left, const QString& role) {
-        return Caption(add_label(this, QString::fromLatin1(name), QStringLiteral("0"), twips_rect(left, 840, 495, 495),
-                                 {.font = clock_font, .centred = true, .framed = true, .role = role}),
-                       role);
+        return add_caption(this, QString::fromLatin1(name), QStringLiteral("0"), twips_rect(left, 840, 495, 495),
+                           {.font = clock_font, .centred = true, .framed = true, .role = role});
     };
     auto unit = [&](const char* name, int left, const char* text) {
         add_label(this, QString::fromLatin1(name), QString::fromLatin1(text), twips_rect(left, 840, 375, 495),
@@ -67,12 +64,9 @@ void GameScreenWindow::build_left_panel() {
     seconds_ = figure("Label9", 2280, QStringLiteral("seconds left"));
     unit("Label10", 2760, "s");
 
-    const QString round_role = QStringLiteral("round");
-    QLabel* round = add_label(this, QStringLiteral("Lbl_round"), QStringLiteral("Round 1"),
-                              twips_rect(3240, 840, 1695, 495),
-                              {.font = comic(15.75, true), .centred = true, .framed = true, .role = round_role});
-    round->setToolTip(QStringLiteral("The number of turns each player has had"));
-    round_ = Caption(round, round_role);
+    round_ = add_caption(this, QStringLiteral("Lbl_round"), QStringLiteral("Round 1"), twips_rect(3240, 840, 1695, 495),
+                         {.font = comic(15.75, true), .centred = true, .framed = true, .role = QStringLiteral("round")});
+    round_.label()->setToolTip(QStringLiteral("The number of turns each player has had"));
 
     bar_ = new QProgressBar(this);
     bar_->setObjectName(QStringLiteral("bar_game_timer"));
@@ -88,7 +82,8 @@ void GameScreenWindow::build_left_panel() {
     add_label(this, QStringLiteral("Label17"),
               QStringLiteral("The scores shown above are the Highest scores after 4 rounds"),
               twips_rect(360, 9840, 4935, 255),
-              {.font = arial(8.25), .framed = true, .background = Qt::black, .text = yellow});
+              {.font = arial(8.25), .framed = true, .background = qcolor(colours::black),
+               .text = qcolor(colours::yellow)});
 }
 
 void GameScreenWindow::build_seats() {
@@ -106,25 +101,21 @@ void GameScreenWindow::build_seats() {
     struct SeatLook {
         QColor background, text;
     };
-    static const SeatLook seats[seat_count] = {{QColor(255, 0, 0), Qt::black},
+    static const SeatLook seats[seat_count] = {{qcolor(colours::red), Qt::black},
                                                {QColor(0, 192, 0), Qt::black},
-                                               {QColor(0, 0, 255), QColor(224, 224, 224)},
-                                               {QColor(255, 255, 0), Qt::black}};
+                                               {qcolor(colours::blue), QColor(224, 224, 224)},
+                                               {qcolor(colours::yellow), Qt::black}};
     for (int i = 0; i < seat_count; ++i) {
         const auto seat = static_cast<std::size_t>(i);
         const int top = 1080 + 720 * i;
-        const QString name_role = QStringLiteral("player %1").arg(i + 1);
-        names_[seat] = Caption(add_label(frame, QStringLiteral("names_%1").arg(i), QString(),
-                                         twips_rect(240, top, 2655, 615),
-                                         {.font = comic(20.25), .framed = true, .background = seats[i].background,
-                                          .text = seats[i].text, .wrap = false, .role = name_role}),
-                               name_role);
-        const QString score_role = QStringLiteral("score of player %1").arg(i + 1);
-        scores_[seat] = Caption(add_label(frame, QStringLiteral("score_%1").arg(i), QStringLiteral("00000"),
-                                          twips_rect(3120, top, 1695, 615),
-                                          {.font = times(21.75), .centred = true, .framed = true, .wrap = false,
-                                           .role = score_role}),
-                                score_role);
+        names_[seat] = add_caption(frame, QStringLiteral("names_%1").arg(i), QString(), twips_rect(240, top, 2655, 615),
+                                   {.font = comic(20.25), .framed = true, .background = seats[i].background,
+                                    .text = seats[i].text, .wrap = false,
+                                    .role = QStringLiteral("player %1").arg(i + 1)});
+        scores_[seat] = add_caption(frame, QStringLiteral("score_%1").arg(i), QStringLiteral("00000"),
+                                    twips_rect(3120, top, 1695, 615),
+                                    {.font = times(21.75), .centred = true, .framed = true, .wrap = false,
+                                     .role = QStringLiteral("score of player %1").arg(i + 1)});
     }
 }
 
@@ -133,8 +124,8 @@ void GameScreenWindow::build_high_scores() {
     frame->setObjectName(QStringLiteral("Frame2"));
     frame->setGeometry(twips_rect(360, 6240, 4935, 3495));
     frame->setFont(comic(15.75, true));
-    set_background(frame, QColor(192, 192, 192));
-    set_text_colour(frame, QColor(128, 0, 0));
+    set_background(frame, qcolor(colours::light_grey));
+    set_text_colour(frame, qcolor(colours::darker_red));
     frame->setAccessibleName(frame->title());
 
     struct Column {
@@ -142,11 +133,11 @@ void GameScreenWindow::build_high_scores() {
         bool centred;
     };
     static const Column psn{240, 380, true}, name{720, 1800, false}, score{2640, 795, true}, date{3600, 1020, true};
-    const QColor grey(128, 128, 128);
     auto cell = [&](const QString& object, const QString& text, const Column& column, int top, const QString& role) {
-        return add_label(frame, object, text, twips_rect(column.left, top, column.width, 255),
-                         {.font = arial(8.25, true), .centred = column.centred, .framed = true, .background = grey,
-                          .text = Qt::white, .wrap = false, .role = role});
+        return add_caption(frame, object, text, twips_rect(column.left, top, column.width, 255),
+                           {.font = arial(8.25, true), .centred = column.centred, .framed = true,
+                            .background = qcolor(colours::grey), .text = qcolor(colours::white), .wrap = false,
+                            .role = role});
     };
     cell(QStringLiteral("Label13"), QStringLiteral("Psn"), psn, 600, QString());
     cell(QStringLiteral("Label14"), QStringLiteral("Name"), name, 600, QString());
@@ -158,33 +149,27 @@ void GameScreenWindow::build_high_scores() {
         const QString place = QString::number(k + 1);
         cell(QStringLiteral("psn_%1").arg(k), place, psn, top, QStringLiteral("place ") + place);
         HighScoreView& row = high_scores_[static_cast<std::size_t>(k)];
-        const QString name_role = QStringLiteral("name in place ") + place;
-        const QString score_role = QStringLiteral("score in place ") + place;
-        const QString date_role = QStringLiteral("date in place ") + place;
-        row.name = Caption(cell(QStringLiteral("hi_name_%1").arg(k), QString(), name, top, name_role), name_role);
-        row.score = Caption(cell(QStringLiteral("hi_Score_%1").arg(k), QString(), score, top, score_role), score_role);
-        row.date = Caption(cell(QStringLiteral("hi_date_%1").arg(k), QString(), date, top, date_role), date_role);
+        row.name = cell(QStringLiteral("hi_name_%1").arg(k), QString(), name, top, QStringLiteral("name in place ") + place);
+        row.score =
+            cell(QStringLiteral("hi_Score_%1").arg(k), QString(), score, top, QStringLiteral("score in place ") + place);
+        row.date = cell(QStringLiteral("hi_date_%1").arg(k), QString(), date, top, QStringLiteral("date in place ") + place);
     }
 }
 
 void GameScreenWindow::build_right_panel() {
     auto* exit = add_button(this, QStringLiteral("button_exit"), QStringLiteral("Exit"),
-                            twips_rect(14640, 120, 495, 465), {.font = comic(8.25, true), .face = red});
+                            twips_rect(14640, 120, 495, 465), {.font = comic(8.25, true), .face = qcolor(colours::red)});
     connect(exit, &QPushButton::clicked, this, [this] { dispatch_(exit_clicked); });
 
-    const QString heading_role = QStringLiteral("game");
-    heading_ = Caption(add_label(this, QStringLiteral("Label8"), QString(), twips_rect(5640, 120, 8895, 1095),
-                                 {.font = comic(36), .centred = true, .framed = true, .role = heading_role}),
-                       heading_role);
-    const QString turn_role = QStringLiteral("turn");
-    turn_ = Caption(add_label(this, QStringLiteral("Label11"), QString(), twips_rect(5640, 1320, 8895, 855),
-                              {.font = comic(26.25), .centred = true, .framed = true, .role = turn_role}),
-                    turn_role);
+    heading_ = add_caption(this, QStringLiteral("Label8"), QString(), twips_rect(5640, 120, 8895, 1095),
+                           {.font = comic(36), .centred = true, .framed = true, .role = QStringLiteral("game")});
+    turn_ = add_caption(this, QStringLiteral("Label11"), QString(), twips_rect(5640, 1320, 8895, 855),
+                        {.font = comic(26.25), .centred = true, .framed = true, .role = QStringLiteral("turn")});
 
     const QFont letter_font = comic(36);
     for (int i = 0; i < cell_count; ++i) {
         auto* label = new CellLabel(i, this, [this](int index) {
-            dispatch_([index](Quarn& q) { grid_clicked(q, index); });
+            dispatch_([index](Quarn& q) { cell_clicked(q.state, index); });
         });
         label->setObjectName(QStringLiteral("label_mixed_%1").arg(i));
         label->setGeometry(twips_rect(5640 + 720 * (i % grid_columns), 2400 + 1200 * (i / grid_columns), 615, 1095));
@@ -199,25 +184,25 @@ void GameScreenWindow::build_right_panel() {
 
     check_ = add_button(this, QStringLiteral("button_check"), QStringLiteral("Finished ! Check  Word(s)"),
                         twips_rect(5640, 8400, 1935, 1815), {.font = comic(18), .face = QColor(255, 128, 128)});
-    connect(check_, &QPushButton::clicked, this, [this] { dispatch_(check_clicked); });
+    connect(check_, &QPushButton::clicked, this,
+            [this] { dispatch_([](Quarn& q) { check_clicked(q.state, q.form_game_screen); }); });
 
-    const QString counter_heading_role = QStringLiteral("counter heading");
     counter_heading_ =
-        Caption(add_label(this, QStringLiteral("Label12"), QStringLiteral("Score"), twips_rect(7680, 8400, 4455, 855),
-                          {.font = comic(27.75, false, true), .centred = true, .framed = true, .background = red,
-                           .text = yellow, .role = counter_heading_role}),
-                counter_heading_role);
-    const QString counter_role = QStringLiteral("counter");
-    counter_ = Caption(add_label(this, QStringLiteral("label_score"), QStringLiteral("00000"),
-                                 twips_rect(7680, 9240, 4455, 975),
-                                 {.font = times(36, true, true), .centred = true, .framed = true, .background = yellow,
-                                  .text = red, .role = counter_role}),
-                       counter_role);
+        add_caption(this, QStringLiteral("Label12"), QStringLiteral("Score"), twips_rect(7680, 8400, 4455, 855),
+                    {.font = comic(27.75, false, true), .centred = true, .framed = true,
+                     .background = qcolor(colours::red), .text = qcolor(colours::yellow),
+                     .role = QStringLiteral("counter heading")});
+    counter_ = add_caption(this, QStringLiteral("label_score"), QStringLiteral("00000"), twips_rect(7680, 9240, 4455, 975),
+                           {.font = times(36, true, true), .centred = true, .framed = true,
+                            .background = qcolor(colours::yellow), .text = qcolor(colours::red),
+                            .role = QStringLiteral("counter")});
 
     change_letter_ = add_button(this, QStringLiteral("button_change_letter"), QStringLiteral("Change Letter"),
-                                twips_rect(12240, 8400, 2655, 1815), {.font = comic(32.25), .face = light_yellow});
+                                twips_rect(12240, 8400, 2655, 1815),
+                                {.font = comic(32.25), .face = qcolor(colours::light_yellow)});
     change_letter_->hide();
-    connect(change_letter_, &QPushButton::clicked, this, [this] { dispatch_(change_letter_clicked); });
+    connect(change_letter_, &QPushButton::clicked, this,
+            [this] { dispatch_([](Quarn& q) { change_letter_clicked(q.random, q.form_game_screen); }); });
 }
 
 void GameScreenWindow::render() {

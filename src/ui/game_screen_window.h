@@ -29,11 +29,11 @@ private:
     std::function<void(int)> on_press_;
 };
 
-class GameScreenWindow : public QWidget {
+class GameScreenWindow : public QWidget, public ModelWindow {
     Q_OBJECT
 public:
     GameScreenWindow(Quarn& q, Dispatch& dispatch);
-    void render();
+    void render() override;
 
     QLabel* cell(int index) const { return cells_[static_cast<std::size_t>(index)].label; }
     QProgressBar* bar() const { return bar_; }
@@ -49,10 +49,6 @@ private:
     void build_high_scores();
     void build_right_panel();
     void render_cells();
-
-    Quarn& q_;
-    Dispatch& dispatch_;
-    WindowMirror mirror_;
 
     Caption hours_, minutes_, seconds_, round_;
     QProgressBar* bar_ = nullptr;

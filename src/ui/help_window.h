@@ -8,11 +8,11 @@ class QTextBrowser;
 
 namespace quarn::ui {
 
-class HelpWindow : public QWidget {
+class HelpWindow : public QWidget, public ModelWindow {
     Q_OBJECT
 public:
     HelpWindow(Quarn& q, Dispatch& dispatch);
-    void render();
+    void render() override;
 
     QTextBrowser* guide() const { return guide_; }
 
@@ -20,9 +20,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    Quarn& q_;
-    Dispatch& dispatch_;
-    WindowMirror mirror_;
+    void ok();
+
     QTextBrowser* guide_ = nullptr;
 };
 

@@ -3,17 +3,9 @@
 
 #include <QPalette>
 
-// The resource initialiser of a static library must be named from the global
-// namespace, or the linker drops the pictures.
-static void init_image_resources() { Q_INIT_RESOURCE(images); }
-
 namespace quarn::ui {
 
-QPixmap bundled_picture(const QString& name) {
-    static const bool loaded = (init_image_resources(), true);
-    (void)loaded;
-    return QPixmap(QStringLiteral(":/images/") + name);
-}
+QPixmap bundled_picture(const QString& name) { return QPixmap(QStringLiteral(":/images/") + name); }
 
 QRect twips_rect(int left, int top, int width, int height) {
     return QRect(px(left), px(top), px(width), px(height));
@@ -79,6 +71,11 @@ QLabel* add_label(QWidget* parent, const QString& name, const QString& text, con
     if (look.text) set_text_colour(label, *look.text);
     label->setAccessibleName(look.role.isEmpty() ? text : look.role);
     return label;
+}
+
+Caption add_caption(QWidget* parent, const QString& name, const QString& text, const QRect& where,
+                    const LabelLook& look) {
+    return Caption(add_label(parent, name, text, where, look), look.role);
 }
 
 WrapButton* add_button(QWidget* parent, const QString& name, const QString& text, const QRect& where,

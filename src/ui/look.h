@@ -2,6 +2,7 @@
 // buttons every window is built from. The layouts were drawn in twips at 96
 // dots per inch, so 15 twips make one pixel.
 #pragma once
+#include "mirror.h"
 #include "platform/colour.h"
 #include "wrap_button.h"
 
@@ -59,6 +60,11 @@ struct ButtonLook {
     std::optional<QColor> face{};
     QString tooltip{};
 };
+
+// A label whose caption the program changes, named for screen readers by
+// its role.
+Caption add_caption(QWidget* parent, const QString& name, const QString& text, const QRect& where,
+                    const LabelLook& look);
 
 WrapButton* add_button(QWidget* parent, const QString& name, const QString& text, const QRect& where,
                        const ButtonLook& look);

@@ -14,20 +14,18 @@
 namespace quarn::ui {
 
 namespace {
-const QColor red(255, 0, 0);
-const QColor button_face = qcolor(colours::button_face);
 const QString game_tooltip =
     QStringLiteral("Pick a game to play.  The currently selected game will be highlighted in yellow");
 } // namespace
 
-MainMenuWindow::MainMenuWindow(Quarn& q, Dispatch& dispatch) : q_(q), dispatch_(dispatch) {
+MainMenuWindow::MainMenuWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q, dispatch) {
     setObjectName(QStringLiteral("form_options"));
     setWindowTitle(QStringLiteral("Quarn"));
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("form_options_client"));
     client->setFixedSize(twips_size(7605, 5595));
-    set_background(client, red);
+    set_background(client, qcolor(colours::red));
     setCentralWidget(client);
 
     // The outline first, so that the letters bouncing inside it are drawn over it.
@@ -43,7 +41,7 @@ MainMenuWindow::MainMenuWindow(Quarn& q, Dispatch& dispatch) : q_(q), dispatch_(
         letters_[index] = add_label(client, QStringLiteral("Label2_%1").arg(i), QString(QChar::fromLatin1(name[i])),
                                     twips_rect(title_resting_left[index], title_resting_top, 495, 615),
                                     {.font = comic(20.25), .centred = i != 0, .framed = true,
-                                     .background = button_face, .wrap = false});
+                                     .background = qcolor(colours::button_face), .wrap = false});
     }
 
     auto* picture = new QLabel(client);
@@ -58,24 +56,28 @@ MainMenuWindow::MainMenuWindow(Quarn& q, Dispatch& dispatch) : q_(q), dispatch_(
     games->setObjectName(QStringLiteral("Frame2"));
     games->setGeometry(twips_rect(2760, 2880, 4695, 2415));
     games->setFont(comic(21.75));
-    set_background(games, QColor(0, 0, 255));
+    set_background(games, qcolor(colours::blue));
     set_text_colour(games, QColor(255, 192, 192));
     games->setAccessibleName(games->title());
 
-    static const char* const captions[] = {"Anagrams", "Crossword", "Mix 'N Match", "Pick 'N Mix"};
-    static const int lefts[] = {120, 2280, 120, 2280};
-    static const int tops[] = {720, 720, 1560, 1560};
-    for (int i = 0; i < 4; ++i) {
+    // Two buttons a row, in the order of the games; each is captioned with
+    // its game's heading.
+    for (std::size_t i = 0; i < game_buttons_.size(); ++i) {
+        const int left = i % 2 == 0 ? 120 : 2280;
+        const int top = 720 + 840 * static_cast<int>(i / 2);
+        const std::string_view caption = q.games[i]->settings().heading;
         WrapButton* button = add_button(games, QStringLiteral("button_game_type_%1").arg(i),
-                                        QString::fromLatin1(captions[i]), twips_rect(lefts[i], tops[i], 2055, 615),
-                                        {.font = comic(14.25), .tooltip = game_tooltip});
-        game_buttons_[static_cast<std::size_t>(i)] = button;
-        connect(button, &QPushButton::clicked, this, [this, i] { dispatch_([i](Quarn& q) { select_game(q, i); }); });
+                                        QString::fromUtf8(caption.data(), static_cast<int>(caption.size())),
+                                        twips_rect(left, top, 2055, 615), {.font = comic(14.25), .tooltip = game_tooltip});
+        game_buttons_[i] = button;
+        const int index = static_cast<int>(i);
+        connect(button, &QPushButton::clicked, this,
+                [this, index] { dispatch_([index](Quarn& q) { select_game(q, index); }); });
     }
 
     auto* length = add_button(client, QStringLiteral("button_enter_game_length"),
                               QStringLiteral("Enter length of Game"), twips_rect(120, 2880, 2535, 735),
-                              {.font = comic(12), .face = QColor(0, 255, 0),
+                              {.font = comic(12), .face = qcolor(colours::green),
                                .tooltip = QStringLiteral("Click here to enter the duration of the game")});
     setup_buttons_[0] = length;
     connect(length, &QPushButton::clicked, this, [this] { dispatch_(open_game_length); });

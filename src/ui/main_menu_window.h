@@ -13,11 +13,11 @@ class QLabel;
 
 namespace quarn::ui {
 
-class MainMenuWindow : public QMainWindow {
+class MainMenuWindow : public QMainWindow, public ModelWindow {
     Q_OBJECT
 public:
     MainMenuWindow(Quarn& q, Dispatch& dispatch);
-    void render();
+    void render() override;
 
     WrapButton* game_button(int index) const { return game_buttons_[static_cast<std::size_t>(index)]; }
     QLabel* title_letter(int index) const { return letters_[static_cast<std::size_t>(index)]; }
@@ -28,14 +28,11 @@ protected:
 private:
     void build_menus();
 
-    Quarn& q_;
-    Dispatch& dispatch_;
-    WindowMirror mirror_;
     std::array<QLabel*, title_letters> letters_{};
     std::array<Shown<QPoint>, title_letters> letter_places_;
-    std::array<WrapButton*, 4> game_buttons_{};
+    std::array<WrapButton*, game_buttons> game_buttons_{};
     std::array<WrapButton*, 3> setup_buttons_{}; // game length, names, Play Game
-    std::array<Shown<Colour>, 4> game_colours_;
+    std::array<Shown<Colour>, game_buttons> game_colours_;
 };
 
 } // namespace quarn::ui

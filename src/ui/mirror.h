@@ -3,8 +3,8 @@
 // a score tally, so each setter remembers what it last showed and touches the
 // widget only when the model has changed.
 #pragma once
-#include "quarn.h"
-#include "window_model.h"
+#include "platform/window_model.h"
+#include "shell/quarn.h"
 
 #include <QLabel>
 #include <QString>
@@ -73,11 +73,28 @@ public:
     void set_render(std::function<void()> render) { render_ = std::move(render); }
     void operator()(const std::function<void(Quarn&)>& handler) noexcept;
     void render() noexcept;
-    Quarn& quarn() const { return q_; }
 
 private:
     Quarn& q_;
     std::function<void()> render_;
+};
+
+// What every window of the program shares: the run it belongs to, the way
+// its players' actions reach the core, and its place on and off screen.
+class ModelWindow {
+public:
+    ModelWindow(const ModelWindow&) = delete;
+    ModelWindow& operator=(const ModelWindow&) = delete;
+    virtual ~ModelWindow() = default;
+    // Brings the widgets up to date with the model.
+    virtual void render() = 0;
+
+protected:
+    ModelWindow(Quarn& q, Dispatch& dispatch) : q_(q), dispatch_(dispatch) {}
+
+    Quarn& q_;
+    Dispatch& dispatch_;
+    WindowMirror mirror_;
 };
 
 // Runs work so that no exception escapes: a failure is reported through the

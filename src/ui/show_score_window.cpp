@@ -2,7 +2,7 @@
 #include "show_score_window.h"
 
 #include "look.h"
-#include "scores/high_scores.h"
+#include "scores/score_windows.h"
 
 #include <QCloseEvent>
 #include <QLinearGradient>
@@ -11,21 +11,19 @@
 
 namespace quarn::ui {
 
-ShowScoreWindow::ShowScoreWindow(Quarn& q, Dispatch& dispatch) : q_(q), dispatch_(dispatch) {
+ShowScoreWindow::ShowScoreWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q, dispatch) {
     setObjectName(QStringLiteral("form_show_score"));
     setWindowTitle(QStringLiteral("Score"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
     setFixedSize(twips_size(6285, 5760));
-    set_background(this, QColor(0, 0, 255));
+    set_background(this, qcolor(colours::blue));
 
-    const QColor dark_blue(0, 0, 192);
+    const QColor dark_blue = qcolor(colours::dark_blue);
     add_label(this, QStringLiteral("Label1"), QStringLiteral("You Scored"), twips_rect(240, 240, 5535, 1695),
-              {.font = comic(50.25, true), .text = QColor(255, 0, 0), .wrap = false});
-    const QString points_role = QStringLiteral("points");
-    bonus_ = Caption(add_label(this, QStringLiteral("bonus"), QStringLiteral("0000"), twips_rect(120, 1440, 4095, 1695),
-                               {.font = comic(72, true), .centred = true, .text = dark_blue, .wrap = false,
-                                .role = points_role}),
-                     points_role);
+              {.font = comic(50.25, true), .text = qcolor(colours::red), .wrap = false});
+    bonus_ = add_caption(this, QStringLiteral("bonus"), QStringLiteral("0000"), twips_rect(120, 1440, 4095, 1695),
+                         {.font = comic(72, true), .centred = true, .text = dark_blue, .wrap = false,
+                          .role = QStringLiteral("points")});
     add_label(this, QStringLiteral("Label2"), QStringLiteral("Pts"), twips_rect(4080, 1920, 1935, 1215),
               {.font = comic(48, true), .centred = true, .text = dark_blue, .wrap = false});
 
@@ -34,14 +32,14 @@ ShowScoreWindow::ShowScoreWindow(Quarn& q, Dispatch& dispatch) : q_(q), dispatch
     list_->setGeometry(twips_rect(360, 3360, 3615, 2130));
     list_->setFont(comic(12));
     QPalette p = list_->palette();
-    p.setColor(QPalette::Base, QColor(192, 0, 0));
-    p.setColor(QPalette::Text, QColor(255, 255, 128));
+    p.setColor(QPalette::Base, qcolor(colours::dark_red));
+    p.setColor(QPalette::Text, qcolor(colours::light_yellow));
     list_->setPalette(p);
     list_->setAccessibleName(QStringLiteral("words found"));
 
     auto* ok = add_button(this, QStringLiteral("button_ok"), QStringLiteral("OK"), twips_rect(4320, 4320, 1695, 1215),
                           {.font = comic(48)});
-    connect(ok, &QPushButton::clicked, this, [this] { dispatch_(score_ok); });
+    connect(ok, &QPushButton::clicked, this, [this] { dispatch_([](Quarn& q) { score_ok(q.state); }); });
 }
 
 void ShowScoreWindow::render() {

@@ -11,11 +11,11 @@ class QListWidget;
 
 namespace quarn::ui {
 
-class ShowScoreWindow : public QWidget {
+class ShowScoreWindow : public QWidget, public ModelWindow {
     Q_OBJECT
 public:
     ShowScoreWindow(Quarn& q, Dispatch& dispatch);
-    void render();
+    void render() override;
 
     QListWidget* found_list() const { return list_; }
 
@@ -24,9 +24,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    Quarn& q_;
-    Dispatch& dispatch_;
-    WindowMirror mirror_;
     Caption bonus_;
     QListWidget* list_ = nullptr;
     Shown<std::vector<std::string>> words_;

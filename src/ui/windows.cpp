@@ -5,8 +5,10 @@ namespace quarn::ui {
 
 Windows::Windows(Quarn& q, QtEventPump& pump)
     : pump_(pump), dispatch_(q), main_menu(q, dispatch_), enter_names(q, dispatch_), game_length(q, dispatch_),
-      game_screen(q, dispatch_), show_score(q, dispatch_), checking_words(q), new_hiscore(q), winner(q),
-      about(q, dispatch_), help(q, dispatch_) {
+      game_screen(q, dispatch_), show_score(q, dispatch_), checking_words(q, dispatch_), new_hiscore(q, dispatch_),
+      winner(q, dispatch_), about(q, dispatch_), help(q, dispatch_),
+      in_order_{&main_menu, &enter_names, &game_length, &game_screen, &show_score,
+                &checking_words, &new_hiscore, &winner, &help, &about} {
     dispatch_.set_render([this] { render_all(); });
     pump_.set_renderer([this] { render_all(); });
 }
@@ -18,17 +20,7 @@ void Windows::render_all() {
     // time is enough, as the next pass catches up.
     if (rendering_) return;
     rendering_ = true;
-    // The play window goes before the announcements so that they open on top of it.
-    main_menu.render();
-    enter_names.render();
-    game_length.render();
-    game_screen.render();
-    show_score.render();
-    checking_words.render();
-    new_hiscore.render();
-    winner.render();
-    help.render();
-    about.render();
+    for (ModelWindow* window : in_order_) window->render();
     rendering_ = false;
 }
 

@@ -2,17 +2,17 @@
 // rendered together: the pump renders them all at every pass of its loop.
 #pragma once
 #include "about_window.h"
-#include "checking_words_window.h"
+#include "announcement_window.h"
 #include "enter_names_window.h"
 #include "game_length_window.h"
 #include "game_screen_window.h"
 #include "help_window.h"
 #include "main_menu_window.h"
 #include "mirror.h"
-#include "new_hiscore_window.h"
 #include "qt_event_pump.h"
 #include "show_score_window.h"
-#include "winner_window.h"
+
+#include <array>
 
 namespace quarn::ui {
 
@@ -42,6 +42,11 @@ public:
     WinnerWindow winner;
     AboutWindow about;
     HelpWindow help;
+
+private:
+    // The order they are rendered in: the play window goes before the
+    // announcements so that they open on top of it.
+    std::array<ModelWindow*, 10> in_order_;
 };
 
 } // namespace quarn::ui

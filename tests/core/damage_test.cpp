@@ -1,9 +1,7 @@
 // Damaged, missing and unwritable data files: every kind of damage either
 // stops the program with a message naming the file, or is recovered from
 // gently, and never loses a table or record that was there.
-#include "board/play_window.h"
-#include "engine/driver.h"
-#include "games/word_check.h"
+#include "games/drawn_entry.h"
 #include "scores/high_scores.h"
 #include "shell/main_menu.h"
 #include "words/word_list.h"
@@ -109,7 +107,7 @@ TEST_F(Damage, WordListsWithSomeGoodEntriesPlayThem) {
     EXPECT_EQ(shown.front(), "Are you ready Ann");
     // Entries: 1 cat, 2 and 3 and 4 pieces of the binary line, 5 the long
     // line, 6 dog, 7 the spare. Only cat and dog can be laid out.
-    const auto& used = world.q->anagram_used.used;
+    const auto& used = dynamic_cast<const DrawnEntryGame&>(*world.q->find_game("Anagrams")).used_record().used;
     EXPECT_EQ(std::count(used.begin(), used.end(), true), 1);
     EXPECT_TRUE(used[1] || used[6]);
 }
@@ -127,16 +125,17 @@ TEST_F(Damage, UsedRecordsAreReadGentlyAndWrittenWhole) {
     }
     std::filesystem::remove(world.dir / "crossword1_used.dat");
     Quarn& q = world.start();
-    EXPECT_FALSE(q.crossword_used.used[1]) << "a missing record reads as nothing used";
+    EXPECT_FALSE(dynamic_cast<const DrawnEntryGame&>(*q.find_game("Crossword")).used_record().used[1])
+        << "a missing record reads as nothing used";
 }
 
 TEST_F(Damage, HighScoreFilesRecoverToEmptyPlacesAndKeepWhatReads) {
     Quarn& q = world.start();
-    const GameEntry& pick_n_mix = game_entry(GameKind::pick_n_mix);
+    const auto file = world.dir / "worddrop.hi";
     auto& table = q.form_game_screen.high_scores;
     auto load = [&](const std::string& bytes) {
         world.write("worddrop.hi", bytes);
-        load_high_scores(q, pick_n_mix);
+        load_high_scores(table, file);
     };
     load("");
     EXPECT_EQ(table[0].name, "");
@@ -151,20 +150,20 @@ TEST_F(Damage, HighScoreFilesRecoverToEmptyPlacesAndKeepWhatReads) {
     load("\"Jos\xc3\xa9\"\r\n5\r\n\"Jan,1,2000\r\n");
     EXPECT_EQ(table[0].name, "Jos\xc3\xa9");
     table[0].name = "A \"B\", C\r\nD";
-    save_high_scores(q, pick_n_mix);
-    load_high_scores(q, pick_n_mix);
+    save_high_scores(world.pump, table, file);
+    load_high_scores(table, file);
     EXPECT_EQ(table[0].name, "A 'B', C  D");
 }
 
 // A save that cannot happen leaves the old file whole and says so.
 TEST_F(Damage, FailedSavesKeepTheOldFileAndTellThePlayer) {
     Quarn& q = world.start();
-    const GameEntry& mix_n_match = game_entry(GameKind::mix_n_match);
+    const auto file = world.dir / "mixnmatch.hi";
     const std::string old_table = world.read("mixnmatch.hi");
     q.form_game_screen.high_scores[0] = {"New", "500", "d"};
     auto expect_refused = [&](const char* why) {
         world.pump.boxes.clear();
-        save_high_scores(q, mix_n_match);
+        save_high_scores(world.pump, q.form_game_screen.high_scores, file);
         ASSERT_EQ(world.pump.boxes.size(), 1u) << why;
         EXPECT_NE(world.pump.boxes[0].text.find("mixnmatch.hi"), std::string::npos);
         EXPECT_EQ(world.read("mixnmatch.hi"), old_table) << why;
@@ -192,7 +191,7 @@ TEST_F(Damage, FailedSavesKeepTheOldFileAndTellThePlayer) {
 
     ::chmod((world.dir / "anagrams1_used.dat").c_str(), 0444);
     world.pump.boxes.clear();
-    save_used_record(q, q.anagram_used, "anagrams1_used.dat");
+    q.find_game("Anagrams")->finish(q.stage);
     ASSERT_EQ(world.pump.boxes.size(), 1u);
     EXPECT_NE(world.pump.boxes[0].text.find("anagrams1_used.dat"), std::string::npos);
 }

@@ -1,7 +1,7 @@
 // The grid word scan, Mix 'N Match and Pick 'N Mix.
-#include "board/play_window.h"
-#include "games/games.h"
-#include "scores/high_scores.h"
+#include "board/letter_grid.h"
+#include "games/grid_scan.h"
+#include "games/pick_n_mix.h"
 #include "shell/main_menu.h"
 
 #include "harness.h"
@@ -34,7 +34,7 @@ struct GridScan : ::testing::Test {
         }
     }
     int scan(bool logs = true) {
-        check_grid_words(q(), logs);
+        check_grid_words(q().stage, logs);
         return q().state.turn_time_left;
     }
     const std::vector<std::string>& found() { return q().form_show_score.found_list; }
@@ -84,10 +84,10 @@ TEST_F(GridScan, NoWhiteCellScoresZeroAndStillLogsEveryLine) {
 }
 
 TEST_F(GridScan, AnEmptyWhiteCellBlocksWordsAndLogsAsABang) {
-    lay(0, "S_OME");
+    lay(8, "S_OME"); // to the end of the row, so that the row's log line shows the run
     EXPECT_EQ(scan(), 100);
     EXPECT_EQ(found(), std::vector<std::string>{"me"});
-    EXPECT_EQ(q().state.grid_runs[0], "s!ome");
+    EXPECT_EQ(world.read("test.txt").substr(0, 10), " 8 s!ome\r\n");
 }
 
 TEST_F(GridScan, PickNMixWritesNoLogs) {
@@ -114,7 +114,7 @@ TEST_F(GridGames, MixNMatchCheckButtonEndsTheTurnAtOnce) {
                     EXPECT_EQ(cell.text.size(), 1u);
                     EXPECT_EQ(cell.background, colours::light_grey);
                 }
-                check_clicked(q);
+                check_clicked(q.state, q.form_game_screen);
             });
         }
         return SimPump::Answer{10, true};
@@ -142,27 +142,27 @@ TEST_F(GridGames, PickNMixPlacesLettersThatStayWhite) {
             if (++turns == 1) {
                 world.pump.after(100, [&] {
                     EXPECT_FALSE(q.form_game_screen.cells[0].text.empty()) << "a letter is offered at once";
-                    grid_clicked(q, 0);
+                    cell_clicked(q.state, 0);
                 });
-                world.pump.after(120, [&] { grid_clicked(q, 20); });
+                world.pump.after(120, [&] { cell_clicked(q.state, 20); });
                 world.pump.after(140, [&] {
                     const auto& cells = q.form_game_screen.cells;
                     EXPECT_FALSE(cells[20].text.empty());
                     EXPECT_EQ(cells[20].background, colours::white);
                     EXPECT_FALSE(cells[0].text.empty()) << "cell 0 is refilled";
                     EXPECT_EQ(cells[0].background, colours::light_grey);
-                    grid_clicked(q, 20); // a placed letter can't be picked
+                    cell_clicked(q.state, 20); // a placed letter can't be picked
                 });
                 world.pump.after(160, [&] {
                     EXPECT_EQ(q.state.clicks_made, 0);
                     EXPECT_EQ(q.state.clicked_cell, 20);
-                    grid_clicked(q, 0);
-                    change_letter_clicked(q);
+                    cell_clicked(q.state, 0);
+                    change_letter_clicked(q.random, q.form_game_screen);
                 });
-                world.pump.after(180, [&] { grid_clicked(q, 21); });
+                world.pump.after(180, [&] { cell_clicked(q.state, 21); });
                 world.pump.after(200, [&] {
                     EXPECT_EQ(q.form_game_screen.cells[21].background, colours::white);
-                    check_clicked(q); // disabled: no early finish
+                    check_clicked(q.state, q.form_game_screen); // disabled: no early finish
                     checked = true;
                 });
             }
@@ -185,9 +185,9 @@ TEST(PickLetters, VowelRuleAndChangeLetterNeverZ) {
     std::map<char, int> drawn, changed;
     const int draws = 75000;
     for (int i = 0; i < draws; ++i) {
-        draw_pick_letter(q);
+        draw_pick_letter(q.random, q.form_game_screen);
         ++drawn[q.form_game_screen.cells[0].text[0]];
-        change_letter_clicked(q);
+        change_letter_clicked(q.random, q.form_game_screen);
         ++changed[q.form_game_screen.cells[0].text[0]];
     }
     int vowels = drawn['a'] + drawn['e'] + drawn['i'] + drawn['o'] + drawn['u'];
@@ -221,7 +221,7 @@ TEST_F(GridGames, ExitDuringTheAnnouncementSavesTheTableToItsOwnFile) {
             // One white letter is a word of this dictionary: 50 points a turn.
             world.click_at(world.pump.now_ms() + 20, 40);
             world.click_at(world.pump.now_ms() + 40, 40);
-            world.pump.after(60, [&] { check_clicked(q); });
+            world.pump.after(60, [&] { check_clicked(q.state, q.form_game_screen); });
         }
         return SimPump::Answer{10, true};
     });

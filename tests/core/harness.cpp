@@ -1,8 +1,7 @@
 // The test world.
 #include "harness.h"
 
-#include "board/play_window.h"
-#include "scores/high_scores.h"
+#include "board/letter_grid.h"
 #include "shell/main_menu.h"
 #include "shell/setup_windows.h"
 
@@ -66,15 +65,15 @@ Quarn& World::start() {
 
 void World::set_up(int game_index, int minutes, const std::vector<std::string>& names) {
     select_game(*q, game_index);
-    for (std::size_t i = 0; i < names.size(); ++i) names_changed(*q, static_cast<int>(i), names[i]);
+    for (std::size_t i = 0; i < names.size(); ++i) names_changed(q->state, q->form_enter_names, static_cast<int>(i), names[i]);
     open_game_length(*q);
-    slider_moved(*q, minutes);
+    slider_moved(q->form_enter_game_length, minutes);
     pump.run_for(150);
-    game_length_exit(*q);
+    game_length_exit(q->state, q->form_enter_game_length, q->form_options);
 }
 
 void World::click_at(std::int64_t time_ms, int cell) {
-    pump.at(time_ms, [this, cell] { grid_clicked(*q, cell); });
+    pump.at(time_ms, [this, cell] { cell_clicked(q->state, cell); });
 }
 
 std::int64_t World::arrange(std::int64_t from_ms, const std::string& text, int first, int step) {
@@ -106,7 +105,7 @@ void World::answer_boxes_quickly() {
 void World::confirm_results() {
     // Polls like a player glancing at the screen every few tenths of a second.
     result_poller = [this] {
-        if (q->form_show_score.visible && !q->state.score_ok_clicked) score_ok(*q);
+        if (q->form_show_score.visible && !q->state.score_ok_clicked) score_ok(q->state);
         pump.after(200, result_poller);
     };
     pump.after(200, result_poller);

@@ -2,7 +2,7 @@
 // files, the simulated pump, a fixed random sequence and a fixed date, plus
 // helpers that play like a player would.
 #pragma once
-#include "quarn.h"
+#include "shell/quarn.h"
 #include "sim_pump.h"
 
 #include <filesystem>

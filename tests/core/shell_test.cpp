@@ -1,5 +1,4 @@
 // Start-up, the reset, the set-up windows, "Play Game" and the title animation.
-#include "board/play_window.h"
 #include "shell/main_menu.h"
 #include "shell/setup_windows.h"
 #include "shell/title_animation.h"
@@ -57,14 +56,14 @@ TEST_F(Shell, NamesAreCountedOnEveryEdit) {
     Quarn& q = world.start();
     open_enter_names(q);
     EXPECT_FALSE(q.form_options.visible);
-    names_changed(q, 2, "Ann");
+    names_changed(q.state, q.form_enter_names, 2, "Ann");
     EXPECT_EQ(q.state.player_count, 1);
-    names_changed(q, 0, "  ");
+    names_changed(q.state, q.form_enter_names, 0, "  ");
     EXPECT_EQ(q.state.player_count, 2) << "blanks count as a name";
-    names_changed(q, 0, "");
-    names_changed(q, 2, "");
+    names_changed(q.state, q.form_enter_names, 0, "");
+    names_changed(q.state, q.form_enter_names, 2, "");
     EXPECT_EQ(q.state.player_count, 0);
-    names_exit(q);
+    names_exit(q.form_enter_names, q.form_options);
     EXPECT_TRUE(q.form_options.visible);
     EXPECT_FALSE(q.form_enter_names.visible);
 }
@@ -73,20 +72,20 @@ TEST_F(Shell, GameLengthTakesTheLastTick) {
     Quarn& q = world.start();
     open_game_length(q);
     world.pump.run_for(50);
-    game_length_exit(q);
+    game_length_exit(q.state, q.form_enter_game_length, q.form_options);
     EXPECT_EQ(q.state.game_time_left, 0) << "Exit before the first tick";
     open_game_length(q);
     world.pump.run_for(100);
     EXPECT_EQ(q.form_enter_game_length.hours, "0");
     EXPECT_EQ(q.form_enter_game_length.minutes, "10");
-    slider_moved(q, 125);
+    slider_moved(q.form_enter_game_length, 125);
     world.pump.run_for(100);
     EXPECT_EQ(q.form_enter_game_length.hours, "2");
     EXPECT_EQ(q.form_enter_game_length.minutes, "5");
-    slider_moved(q, 500);
+    slider_moved(q.form_enter_game_length, 500);
     world.pump.run_for(100);
     EXPECT_EQ(q.state.game_length, 180);
-    game_length_exit(q);
+    game_length_exit(q.state, q.form_enter_game_length, q.form_options);
     EXPECT_EQ(q.state.game_time_left, 180);
     EXPECT_TRUE(q.form_options.visible);
 }
@@ -144,8 +143,8 @@ TEST_F(Shell, AboutAndInstructionsComeToTheFront) {
     EXPECT_EQ(q.frmAbout.raise_requests, 1);
     menu_instructions(q);
     EXPECT_TRUE(q.form_options.visible);
-    about_ok(q);
-    help_ok(q);
+    q.frmAbout.hide();
+    q.form_help.hide();
     EXPECT_FALSE(q.frmAbout.visible);
     EXPECT_FALSE(q.form_help.visible);
 }
@@ -160,7 +159,7 @@ TEST_F(Shell, TitleLettersScatterAndSettleAtTheirPlaces) {
         bool left_rest = false;
         int ticks = 0;
         for (; ticks < 2000; ++ticks) {
-            title_tick(q);
+            title_tick(q.state, q.form_options);
             if (q.form_options.letter_left != title_resting_left) left_rest = true;
             bool at_rest = true;
             for (int i = 0; i < 5; ++i) at_rest = at_rest && q.state.title_step_left[i] == 0 && q.state.title_step_top[i] == 0;
@@ -173,7 +172,7 @@ TEST_F(Shell, TitleLettersScatterAndSettleAtTheirPlaces) {
         for (int top : q.form_options.letter_top) EXPECT_EQ(top, title_resting_top);
         EXPECT_EQ(q.state.title_ticks, 201);
         q.form_options.letter_left[0] = 0; // nothing is drawn once all rest
-        title_tick(q);
+        title_tick(q.state, q.form_options);
         EXPECT_EQ(q.form_options.letter_left[0], 0);
     }
 }

@@ -1,9 +1,7 @@
 // Anagrams and Crossword played through the simulated pump, and the driver
 // they share: seats, rounds, the counter, the tally, game over and quitting.
-#include "board/play_window.h"
+#include "board/letter_grid.h"
 #include "engine/driver.h"
-#include "games/games.h"
-#include "scores/high_scores.h"
 #include "shell/main_menu.h"
 
 #include "harness.h"
@@ -40,7 +38,7 @@ struct WordGames : ::testing::Test {
         std::sort(letters.begin(), letters.end());
         std::string word = letters == "act" ? "cat" : letters == "dgo" ? "dog" : letters;
         std::int64_t t = world.arrange(world.pump.now_ms(), word, 0);
-        world.pump.at(t + 20, [this] { check_clicked(*world.q); });
+        world.pump.at(t + 20, [this] { check_clicked(world.q->state, world.q->form_game_screen); });
     }
     std::vector<std::string> boxes() const { return world.pump.box_texts(); }
     // Checks the grid as it stands, answering the result window at once.
@@ -51,7 +49,7 @@ struct WordGames : ::testing::Test {
         for (auto [cell, letter] : letters) q.form_game_screen.cells[static_cast<std::size_t>(cell)].text = letter;
         q.state.turn_time_left = 700;
         world.confirm_results();
-        check_words(q);
+        q.find_game(game)->check_pressed(q.stage);
     }
 
     World world;
@@ -155,7 +153,7 @@ TEST_F(WordGames, PlayGameDoesNothingWhileAGameIsStillUnwinding) {
                 EXPECT_TRUE(q.form_show_score.visible);
                 select_game(q, 1);
                 play_game(q);
-                score_ok(q);
+                score_ok(q.state);
             });
         }
         return SimPump::Answer{10, true};
@@ -230,7 +228,7 @@ TEST_F(WordGames, ScoreTallyIsVisibleAndBounded) {
         q.form_game_screen.scores[0] = "5";
         q.state.turn_time_left = points;
         std::int64_t start = world.pump.now_ms();
-        tally_score(q);
+        tally_score(world.pump, q.state, q.form_game_screen);
         EXPECT_EQ(q.form_game_screen.scores[0], std::to_string(std::min(5 + points, 32767)));
         EXPECT_LE(world.pump.now_ms() - start, 2001);
         if (points >= 1000) {
@@ -260,8 +258,8 @@ TEST_F(WordGames, ClicksBetweenTurnsDoNothing) {
             const auto scores = q.form_game_screen.scores;
             const std::size_t boxes = world.pump.boxes.size();
             const int seat = q.state.current_player;
-            grid_clicked(q, 5);
-            check_clicked(q);
+            cell_clicked(q.state, 5);
+            check_clicked(q.state, q.form_game_screen);
             world.pump.after(50, [&, scores, boxes, seat] {
                 EXPECT_EQ(q.form_game_screen.scores, scores);
                 EXPECT_EQ(world.pump.boxes.size(), boxes);
@@ -304,8 +302,8 @@ TEST_F(WordGames, ACellClickedOverAResultIsNotTheNextTurnsFirstPick) {
     std::function<void()> look = [&] {
         if (q.form_show_score.visible && !clicked) {
             clicked = true;
-            grid_clicked(q, 7);
-            world.pump.after(300, [&] { score_ok(q); });
+            cell_clicked(q.state, 7);
+            world.pump.after(300, [&] { score_ok(q.state); });
         }
         world.pump.after(100, look);
     };

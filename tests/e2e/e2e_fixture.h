@@ -3,7 +3,7 @@
 // the shipped data. A scripted player looks at the screen every few
 // milliseconds, answers the boxes and clicks the real widgets.
 #pragma once
-#include "quarn.h"
+#include "shell/quarn.h"
 #include "qt_event_pump.h"
 #include "system_dates.h"
 #include "windows.h"

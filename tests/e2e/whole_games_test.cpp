@@ -3,6 +3,8 @@
 // with Exit.
 #include "e2e_fixture.h"
 
+#include "games/drawn_entry.h"
+
 #include <QListWidget>
 
 #include <algorithm>
@@ -168,11 +170,12 @@ TEST_F(WholeGames, AnagramsSolvedCellByCellForTwoMinutes) {
     EXPECT_EQ(std::count(used_before.begin(), used_before.end(), "True"), 0);
     EXPECT_EQ(std::count(used.begin(), used.end(), "True"), static_cast<long>(turns));
     EXPECT_EQ(std::count(used.begin(), used.end(), "True") + std::count(used.begin(), used.end(), "False"), 1001);
+    const WordList& list = dynamic_cast<const DrawnEntryGame&>(*q->find_game("Anagrams")).word_list();
     for (const std::string& draw : draws) {
         bool marked = false;
-        for (int p = 1; p <= q->anagram_words.count && !marked; ++p)
+        for (int p = 1; p <= list.count && !marked; ++p)
             marked = used[static_cast<std::size_t>(p)] == "True" &&
-                     sorted(q->anagram_words.entries[static_cast<std::size_t>(p)]) == sorted(draw);
+                     sorted(list.entries[static_cast<std::size_t>(p)]) == sorted(draw);
         EXPECT_TRUE(marked) << draw;
     }
 

@@ -1,7 +1,7 @@
 // A fresh program for each widget test: the real Qt pump and windows over a
 // Quarn with fixed dates and a temporary working directory.
 #pragma once
-#include "quarn.h"
+#include "shell/quarn.h"
 #include "qt_event_pump.h"
 #include "windows.h"
 

@@ -3,7 +3,7 @@
 // "process pending events".
 #include "engine/driver.h"
 #include "qt_event_pump.h"
-#include "quarn.h"
+#include "shell/quarn.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
         q.state.turn_time_left = points;
         QElapsedTimer clock;
         clock.start();
-        quarn::tally_score(q);
+        quarn::tally_score(pump, q.state, q.form_game_screen);
         std::printf("tally of %5d points: %6.3f s (score now %s)\n", points, clock.nsecsElapsed() / 1e9,
                     q.form_game_screen.scores[0].c_str());
     }

@@ -1,10 +1,11 @@
-// The play window: the letter grid, the game clock, the seats, the table of
-// high scores, the turn counter and the buttons, as the program changes them.
+// The play window, form_game_screen: the letter grid, the game clock, the
+// seats, the table of high scores, the turn counter and the buttons, as the
+// program changes them; and the window's own handlers.
 #pragma once
 #include "platform/colour.h"
 #include "platform/event_pump.h"
+#include "platform/window_model.h"
 #include "state/play_state.h"
-#include "window_model.h"
 
 #include <array>
 #include <string>
@@ -17,6 +18,8 @@ struct Cell {
     bool framed = true; // the frame disappears while the cell waits as a pick
 };
 
+using Cells = std::array<Cell, cell_count>;
+
 inline constexpr int high_score_places = 10;
 
 struct HighScoreRow {
@@ -24,11 +27,14 @@ struct HighScoreRow {
     Colour text_colour = colours::white;
 };
 
+using HighScoreTable = std::array<HighScoreRow, high_score_places>;
+
 struct GameScreenModel : WindowModel {
     GameScreenModel(std::function<void()> game_tick, std::function<void()> score_tick)
         : game_timer(1000, std::move(game_tick)), score_timer(500, std::move(score_tick)) {}
 
-    // Left panel.
+    // Left panel. Captions start as the window was drawn; the reset and
+    // "Play Game" write them before a player sees them.
     std::string clock_hours = "0";   // Label4
     std::string clock_minutes = "0"; // Label3
     std::string clock_seconds = "0"; // Label9
@@ -37,20 +43,31 @@ struct GameScreenModel : WindowModel {
     int bar_value = 0;
     std::array<std::string, seat_count> names{};
     std::array<std::string, seat_count> scores{"00000", "00000", "00000", "00000"};
-    std::array<HighScoreRow, high_score_places> high_scores{};
+    HighScoreTable high_scores{};
 
     // Right panel.
     std::string heading;                  // Label8
     std::string turn_caption;             // Label11
     std::string counter_heading = "Score"; // Label12
     std::string counter = "00000";        // label_score
-    std::array<Cell, cell_count> cells{};
+    Cells cells{};
     bool check_enabled = true;            // button_check
     bool change_letter_visible = false;   // button_change_letter
     bool change_letter_enabled = true;
 
     Timer game_timer;
-    Timer score_timer;
+    Timer score_timer; // the turn counter
 };
+
+// The window's load, once, when it is first created.
+void game_screen_load(PlayState& state, GameScreenModel& screen);
+// game_timer, every second: the clock in minutes of 59 ticks.
+void game_clock_tick(PlayState& state, GameScreenModel& screen);
+// "Finished ! Check  Word(s)": only a turn that is waiting for moves takes the
+// press, and acts on it at its next pass.
+void check_clicked(PlayState& state, const GameScreenModel& screen);
+// Exit, or the frame's close button: asks first; on Yes the play window goes
+// and the game is left at its next test. True when the players said Yes.
+bool confirm_exit(EventPump& pump, PlayState& state, GameScreenModel& screen);
 
 } // namespace quarn

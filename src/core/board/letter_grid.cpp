@@ -1,5 +1,5 @@
-// Picks and swaps on the letter grid.
-#include "letter_grid.h"
+// Picks and swaps on the letter grid, and the runs read off it.
+#include "board/letter_grid.h"
 
 namespace quarn {
 
@@ -8,10 +8,10 @@ void cell_clicked(PlayState& state, int cell) {
     if (state.turn_running && state.turn_time_left > 0) state.clicked_cell = cell;
 }
 
-void take_pick(PlayState& state, GameScreenModel& screen, GameKind game) {
+void take_pick(PlayState& state, GameScreenModel& screen, const CellRules& rules) {
     if (state.clicked_cell < 0) return;
     Cell& cell = screen.cells[static_cast<std::size_t>(state.clicked_cell)];
-    if (game == GameKind::pick_n_mix && cell.background == colours::white) return;
+    if (!rules.may_pick(cell)) return;
     if (state.clicks_made >= 2) return; // a pair is always swapped in the pass that completes it
     cell.framed = false;
     ++state.clicks_made;
@@ -20,16 +20,14 @@ void take_pick(PlayState& state, GameScreenModel& screen, GameKind game) {
     state.clicked_cell = -1;
 }
 
-void swap_picked(PlayState& state, GameScreenModel& screen, GameKind game) {
+void swap_picked(PlayState& state, GameScreenModel& screen, const CellRules& rules) {
     if (state.clicks_made != 2) return;
     Cell& first = screen.cells[static_cast<std::size_t>(state.picked_cells[1])];
     Cell& second = screen.cells[static_cast<std::size_t>(state.picked_cells[2])];
+    // The letters recorded when each cell was picked, not what they show now.
     first.text = state.cell_letters[2];
     second.text = state.cell_letters[1];
-    if (game == GameKind::mix_n_match)
-        second.background = second.background == colours::white ? colours::light_grey : colours::white;
-    else if (game == GameKind::pick_n_mix)
-        second.background = colours::white;
+    rules.colour_step(second);
     restore_borders(screen);
     state.clicks_made = 0;
 }
@@ -43,6 +41,32 @@ void blank_grid(GameScreenModel& screen) {
         cell.text.clear();
         cell.background = colours::light_grey;
     }
+}
+
+std::vector<std::string> read_runs(const Cells& cells,
+                                   const std::function<std::optional<std::string>(const Cell&)>& letter_of,
+                                   const std::function<void(std::size_t, const std::string&)>& at_line_end) {
+    std::vector<std::string> runs(1);
+    auto visit = [&](int index) {
+        if (std::optional<std::string> letter = letter_of(cells[static_cast<std::size_t>(index)]))
+            runs.back() += *letter;
+        else
+            runs.emplace_back();
+    };
+    // A run never continues from the end of one line into the next.
+    auto end_line = [&] {
+        if (at_line_end) at_line_end(runs.size() - 1, runs.back());
+        runs.emplace_back();
+    };
+    for (int row = 0; row < grid_rows; ++row) {
+        for (int column = 0; column < grid_columns; ++column) visit(row * grid_columns + column);
+        end_line();
+    }
+    for (int column = 0; column < grid_columns; ++column) {
+        for (int row = 0; row < grid_rows; ++row) visit(row * grid_columns + column);
+        end_line();
+    }
+    return runs;
 }
 
 } // namespace quarn

@@ -3,11 +3,10 @@
 
 #include "board/letter_grid.h"
 #include "platform/convert.h"
-#include "quarn.h"
 #include "scores/high_scores.h"
-#include "shell/main_menu.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace quarn {
 
@@ -19,114 +18,127 @@ constexpr std::int64_t longest_tally_ms = 2000;
 // One point per millisecond below that.
 constexpr std::int64_t tally_ms_per_point = 1;
 
-void advance(Quarn& q, const GameRules& rules) {
-    PlayState& s = q.state;
-    ++s.current_player;
-    if (s.current_player == seat_count) {
-        s.current_player = 0;
-        ++s.round_number;
-        if (s.round_number == 4) enter_high_scores(q, game_entry(rules.kind()));
-    }
-    s.clicks_made = 0;
+void start_game(Stage& stage, GameRules& rules) {
+    const GameSettings& game = rules.settings();
+    GameScreenModel& screen = stage.screen;
+    screen.counter_heading = std::string(game.counter_heading);
+    screen.score_timer.set_interval(game.tick_ms);
+    screen.check_enabled = game.uses_check_button;
+    stage.state.current_player = 0;
+    rules.start(stage);
+    load_high_scores(screen.high_scores, stage.file(game.high_score_file));
+    sort_high_scores(screen.high_scores);
 }
 
-void play_turn(Quarn& q, GameRules& rules) {
-    PlayState& s = q.state;
-    GameScreenModel& screen = q.form_game_screen;
+void play_turn(Stage& stage, GameRules& rules) {
+    PlayState& s = stage.state;
+    GameScreenModel& screen = stage.screen;
     const std::string& name = screen.names[static_cast<std::size_t>(s.current_player)];
     screen.turn_caption = name + "'s turn";
-    q.pump.message("Are you ready " + name);
-    clear_found_list(q);
-    rules.set_up_turn(q);
-    // Nothing clicked before the turn began can become its first pick.
+    stage.pump.message("Are you ready " + name);
+    stage.result.found_list.clear();
+    rules.set_up_turn(stage);
+    s.turn_time_left = rules.settings().turn_start;
+    screen.score_timer.set_enabled(true);
+
+    // Nothing clicked or pressed before the turn began counts in it.
     s.clicked_cell = -1;
+    s.check_requested = false;
     s.turn_running = true;
     while (s.turn_time_left >= 0 && !s.turn_done && !s.quit_requested) {
-        rules.before_events(q);
-        q.pump.wait();
-        take_pick(s, screen, rules.kind());
-        swap_picked(s, screen, rules.kind());
-        rules.after_events(q);
+        rules.before_events(stage);
+        stage.pump.wait();
+        // A press of the check button is acted on before any pick of the same
+        // pass, as if the check had run the moment the button was pressed.
+        if (std::exchange(s.check_requested, false)) rules.check_pressed(stage);
+        take_pick(s, screen, rules);
+        swap_picked(s, screen, rules);
+        rules.after_events(stage);
     }
     s.turn_running = false;
     // A single pick still waiting is abandoned, whatever ended the turn.
     restore_borders(screen);
-    rules.end_turn(q);
+    rules.end_turn(stage);
 }
 
-void game_over(Quarn& q) {
-    if (!q.state.game_abandoned) {
-        show_winner(q);
-        while (q.form_winner.visible) q.pump.wait();
+void advance(Stage& stage, const GameRules& rules) {
+    PlayState& s = stage.state;
+    ++s.current_player;
+    if (s.current_player == seat_count) {
+        s.current_player = 0;
+        ++s.round_number;
+        if (s.round_number == high_score_round)
+            enter_high_scores(stage.pump, stage.dates, stage.screen, stage.new_hiscore,
+                              stage.file(rules.settings().high_score_file));
     }
-    q.form_game_screen.check_enabled = false;
-    q.pump.message("GAME OVER");
+    s.clicks_made = 0;
+}
+
+void game_over(Stage& stage) {
+    show_winner(stage.screen, stage.winner);
+    while (stage.winner.visible) stage.pump.wait();
+    stage.screen.check_enabled = false;
+    stage.pump.message("GAME OVER");
 }
 
 } // namespace
 
-void run_game(Quarn& q, GameRules& rules) {
-    PlayState& s = q.state;
-    rules.start(q);
+void run_game(Stage& stage, GameRules& rules) {
+    PlayState& s = stage.state;
+    GameScreenModel& screen = stage.screen;
+    start_game(stage, rules);
     for (;;) {
+        // The game ends only at the start of a round: after the clock has run
+        // out, the seats after the current one still have their turns.
         if (s.game_time_left < 0 && s.current_player <= 0) {
-            if (!s.quit_requested) game_over(q);
+            if (!s.quit_requested) game_over(stage);
             break;
         }
         if (s.quit_requested) break;
-        rules.begin_pass(q);
-        write_round_caption(q);
+        if (rules.settings().uses_check_button) screen.check_enabled = true;
+        rules.begin_pass(stage);
+        screen.round_caption = "Round " + to_signed_text(s.round_number + 1);
         s.turn_done = false;
-        if (!q.form_game_screen.names[static_cast<std::size_t>(s.current_player)].empty()) play_turn(q, rules);
-        advance(q, rules);
+        if (!screen.names[static_cast<std::size_t>(s.current_player)].empty()) play_turn(stage, rules);
+        advance(stage, rules);
     }
-    rules.finish(q);
-    reset(q);
+    rules.finish(stage);
 }
 
-void write_round_caption(Quarn& q) {
-    q.form_game_screen.round_caption = "Round " + to_signed_text(q.state.round_number + 1);
-}
-
-void clear_found_list(Quarn& q) { q.form_show_score.found_list.clear(); }
-
-void score_timer_tick(Quarn& q) {
-    PlayState& s = q.state;
-    std::string& counter = q.form_game_screen.counter;
+void score_timer_tick(PlayState& state, GameScreenModel& screen) {
     // The counter stops one below zero: it keeps showing "Time Up !" however
     // long a box keeps the game waiting, and never wraps round.
-    if (s.turn_time_left < 0) {
-        counter = "Time Up !";
+    if (state.turn_time_left < 0) {
+        screen.counter = "Time Up !";
         return;
     }
-    counter = to_text(s.turn_time_left);
-    --s.turn_time_left;
-    if (s.turn_time_left < 0) counter = "Time Up !";
+    screen.counter = to_text(state.turn_time_left);
+    --state.turn_time_left;
+    if (state.turn_time_left < 0) screen.counter = "Time Up !";
 }
 
-void tally_score(Quarn& q) {
-    PlayState& s = q.state;
-    const int points = s.turn_time_left;
+void tally_score(EventPump& pump, const PlayState& state, GameScreenModel& screen) {
+    const int points = state.turn_time_left;
     if (points <= 0) return;
-    std::string& score = q.form_game_screen.scores[static_cast<std::size_t>(s.current_player)];
+    std::string& score = screen.scores[static_cast<std::size_t>(state.current_player)];
     const std::int64_t duration = std::min<std::int64_t>(points * tally_ms_per_point, longest_tally_ms);
-    const std::int64_t start = q.pump.now_ms();
+    const std::int64_t start = pump.now_ms();
     for (int step = 1; step <= points; ++step) {
         // A seat's score is held within the range the tables can store.
         score = to_text(clamp_int16(static_cast<long long>(text_to_number(score)) + 1));
         const std::int64_t due = start + duration * step / points;
-        if (q.pump.now_ms() < due)
-            q.pump.wait_until(due);
+        if (pump.now_ms() < due)
+            pump.wait_until(due);
         else
-            q.pump.yield();
+            pump.yield();
     }
 }
 
-void show_turn_result(Quarn& q, int points) {
-    q.state.score_ok_clicked = false;
-    q.form_show_score.show();
-    q.form_show_score.bonus = to_text(points);
-    while (!q.state.score_ok_clicked) q.pump.wait();
+void show_turn_result(EventPump& pump, PlayState& state, ShowScoreModel& result, int points) {
+    state.score_ok_clicked = false;
+    result.show();
+    result.bonus = to_text(points);
+    while (!state.score_ok_clicked) pump.wait();
 }
 
 } // namespace quarn

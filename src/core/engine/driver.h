@@ -1,48 +1,23 @@
 // The turn and round driver shared by the four games: seats in turn, round
 // after round, until the game clock has run out at the start of a round or the
-// players quit; then the winner, "GAME OVER", saving and the reset.
+// players quit; then the winner, "GAME OVER" and the game's own saving. The
+// caller runs the reset afterwards.
 #pragma once
-#include "state/catalogue.h"
+#include "engine/game_rules.h"
 
 namespace quarn {
 
-struct Quarn;
+// The round after which the players' scores may enter the high-score table.
+inline constexpr int high_score_round = 4;
 
-// What each game plugs into the driver.
-class GameRules {
-public:
-    explicit GameRules(GameKind kind) : kind_(kind) {}
-    virtual ~GameRules() = default;
-    GameKind kind() const { return kind_; }
+void run_game(Stage& stage, GameRules& rules);
 
-    // Before the seat loop: captions, timer interval, word list, high scores.
-    virtual void start(Quarn& q) = 0;
-    // Start of every pass of the seat loop, empty seats too, before the seat
-    // is looked at.
-    virtual void begin_pass(Quarn& q) = 0;
-    // A named seat's board and counter.
-    virtual void set_up_turn(Quarn& q) = 0;
-    // Work of the waiting loop before and after each pump call.
-    virtual void before_events(Quarn&) {}
-    virtual void after_events(Quarn&) {}
-    virtual void end_turn(Quarn& q) = 0;
-    // On leaving the seat loop, before the reset.
-    virtual void finish(Quarn& q) = 0;
-
-private:
-    GameKind kind_;
-};
-
-void run_game(Quarn& q, GameRules& rules);
-
-// The caption of the round label: "Round  1".
-void write_round_caption(Quarn& q);
-void clear_found_list(Quarn& q);
 // score_timer: the turn counter and "Time Up !".
-void score_timer_tick(Quarn& q);
+void score_timer_tick(PlayState& state, GameScreenModel& screen);
 // Counts the turn's points onto the current seat's score, one at a time.
-void tally_score(Quarn& q);
-// Turn result window: show the points, wait for OK.
-void show_turn_result(Quarn& q, int points);
+void tally_score(EventPump& pump, const PlayState& state, GameScreenModel& screen);
+// The turn result: shows the points and waits for OK; the window stays up
+// until its caller hides it.
+void show_turn_result(EventPump& pump, PlayState& state, ShowScoreModel& result, int points);
 
 } // namespace quarn

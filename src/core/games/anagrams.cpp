@@ -1,31 +1,62 @@
-// Anagrams: put the scrambled letters of one word back in order before the
-// 1000 points still to be won have run down.
-#include "board/letter_grid.h"
-#include "games/games.h"
+// Anagrams: put the scrambled letters of one word back in order, along a row
+// or down a column, before the 1000 points still to be won have run down.
+#include "engine/driver.h"
+#include "games/catalogue.h"
+#include "games/drawn_entry.h"
 #include "games/word_check.h"
-#include "quarn.h"
 
 namespace quarn {
 
 namespace {
 
+constexpr GameSettings anagrams{
+    .key = "Anagrams",
+    .heading = "Anagrams",
+    .counter_heading = "Score", // the points still to be won
+    .tick_ms = 51,
+    .turn_start = 1000,
+    .high_score_file = "anagrams.hi",
+    .word_list_file = "anagrams1.dic",
+    .used_record_file = "anagrams1_used.dat",
+    .found_words_shown = false,
+};
+
 class Anagrams final : public DrawnEntryGame {
 public:
-    explicit Anagrams(Quarn& q)
-        : DrawnEntryGame({GameKind::anagrams, "Score", 51, 1000, true, q.anagram_words, q.anagram_used,
-                          "anagrams1_used.dat"}) {}
+    Anagrams() : DrawnEntryGame(anagrams) {}
 
-    // The turn is won only by a check that finds the whole word.
-    void end_turn(Quarn& q) override {
-        if (q.state.turn_time_left < 0) q.pump.message("Out of time");
+    // The windows get one pass of the event loop before the table is shown.
+    void start(Stage& stage) override { stage.pump.yield(); }
+
+    // Any dictionary word made of all the letters wins the points the
+    // counter shows; a shorter word is cheating and stops the check.
+    void check_pressed(Stage& stage) override {
+        PlayState& s = stage.state;
+        look_up_runs(stage, [&](const std::string& word) {
+            if (static_cast<int>(word.size()) == s.word_length) return true;
+            stage.pump.message("Don't Cheat - You must use all the letters");
+            s.turn_done = false;
+            return false;
+        });
+        if (s.turn_done) {
+            stage.screen.score_timer.set_enabled(false);
+            // The counter has already counted past the value it shows.
+            s.turn_time_left += 1;
+            show_turn_result(stage.pump, s, stage.result, s.turn_time_left);
+            tally_score(stage.pump, s, stage.screen);
+            stage.result.hide();
+        }
+        stage.screen.check_enabled = true;
+    }
+
+    // A turn that runs out of time wins nothing.
+    void end_turn(Stage& stage) override {
+        if (stage.state.turn_time_left < 0) stage.pump.message("Out of time");
     }
 };
 
 } // namespace
 
-void play_anagrams(Quarn& q) {
-    Anagrams rules(q);
-    run_game(q, rules);
-}
+std::unique_ptr<GameRules> make_anagrams() { return std::make_unique<Anagrams>(); }
 
 } // namespace quarn

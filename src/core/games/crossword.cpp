@@ -1,32 +1,63 @@
 // Crossword: two minutes to build as many words as possible from one set of
 // letters; 50 points for every row or column run that is a word.
-#include "board/letter_grid.h"
-#include "games/games.h"
+#include "engine/driver.h"
+#include "games/catalogue.h"
+#include "games/drawn_entry.h"
 #include "games/word_check.h"
-#include "quarn.h"
+#include "platform/convert.h"
 
 namespace quarn {
 
 namespace {
 
+constexpr GameSettings crossword{
+    .key = "Crossword",
+    .heading = "Crossword",
+    .counter_heading = "Time", // seconds left in the turn
+    .tick_ms = 1000,
+    .turn_start = 120,
+    .high_score_file = "crosswords.hi",
+    .word_list_file = "crossword1.dic",
+    .used_record_file = "crossword1_used.dat",
+};
+
 class Crossword final : public DrawnEntryGame {
 public:
-    explicit Crossword(Quarn& q)
-        : DrawnEntryGame({GameKind::crossword, "Time", 1000, 120, false, q.crossword_words, q.crossword_used,
-                          "crossword1_used.dat"}) {}
+    Crossword() : DrawnEntryGame(crossword) {}
 
-    // Whatever stands on the grid when the time runs out is checked too.
-    void end_turn(Quarn& q) override {
-        q.form_game_screen.check_enabled = false;
-        if (!q.state.turn_done) check_words(q);
+    void check_pressed(Stage& stage) override { check(stage); }
+
+    // Whatever stands on the board when the time runs out, or when the
+    // players leave, is checked too.
+    void end_turn(Stage& stage) override {
+        stage.screen.check_enabled = false;
+        if (!stage.state.turn_done) check(stage);
+    }
+
+private:
+    // Only whole runs count, each as often as the dictionary lists it; a
+    // check that finds nothing changes nothing.
+    static void check(Stage& stage) {
+        PlayState& s = stage.state;
+        long long words = 0;
+        look_up_runs(stage, [&](const std::string& word) {
+            stage.result.found_list.push_back(word);
+            ++words;
+            return true;
+        });
+        if (s.turn_done) {
+            stage.screen.score_timer.set_enabled(false);
+            s.turn_time_left = clamp_int16(50 * words);
+            show_turn_result(stage.pump, s, stage.result, s.turn_time_left);
+            tally_score(stage.pump, s, stage.screen);
+            stage.result.hide();
+        }
+        stage.screen.check_enabled = true;
     }
 };
 
 } // namespace
 
-void play_crossword(Quarn& q) {
-    Crossword rules(q);
-    run_game(q, rules);
-}
+std::unique_ptr<GameRules> make_crossword() { return std::make_unique<Crossword>(); }
 
 } // namespace quarn

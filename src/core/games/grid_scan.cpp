@@ -1,11 +1,9 @@
-// The grid word scan of Mix 'N Match and Pick 'N Mix: every dictionary word
-// inside a run of white cells scores 50 points a letter, words inside words
-// included.
+// The grid word scan, its two logs and the turn result it leads to.
+#include "games/grid_scan.h"
+
 #include "engine/driver.h"
-#include "games/games.h"
 #include "platform/convert.h"
 #include "platform/text_file.h"
-#include "quarn.h"
 
 namespace quarn {
 
@@ -16,64 +14,49 @@ namespace {
 constexpr char empty_white_cell = '!';
 
 // The log line of one run or word: " 12 cat".
-std::string log_line(std::size_t index, const std::string& text) {
-    return plain_line(plain_number(static_cast<long long>(index)) + text);
+std::string log_line(std::size_t index, std::string_view text) {
+    return plain_line(plain_number(static_cast<long long>(index)) + std::string(text));
 }
 
 } // namespace
 
-void check_grid_words(Quarn& q, bool write_logs) {
-    PlayState& s = q.state;
-    const auto& cells = q.form_game_screen.cells;
-    s.grid_runs.assign(1001, std::string());
-    q.form_checking_words.show();
-
+void check_grid_words(Stage& stage, bool write_logs) {
+    stage.checking.show();
     std::string runs_log;
-    std::size_t k = 0;
-    auto visit = [&](int cell) {
-        const Cell& c = cells[static_cast<std::size_t>(cell)];
-        if (c.background == colours::white)
-            s.grid_runs[k] += c.text.empty() ? std::string(1, empty_white_cell) : c.text;
-        else
-            ++k;
-    };
-    auto end_line = [&] {
-        if (write_logs) runs_log += log_line(k, s.grid_runs[k]);
-        ++k;
-    };
-    for (int row = 0; row < grid_rows; ++row) {
-        for (int col = 0; col < grid_columns; ++col) visit(row * grid_columns + col);
-        end_line();
-    }
-    for (int col = 0; col < grid_columns; ++col) {
-        for (int row = 0; row < grid_rows; ++row) visit(row * grid_columns + col);
-        end_line();
-    }
+    const std::vector<std::string> grid_runs = read_runs(
+        stage.screen.cells,
+        [](const Cell& cell) -> std::optional<std::string> {
+            if (cell.background != colours::white) return std::nullopt;
+            return cell.text.empty() ? std::string(1, empty_white_cell) : cell.text;
+        },
+        [&](std::size_t k, const std::string& run) {
+            if (write_logs) runs_log += log_line(k, run);
+        });
     // The logs are a record of the last scan for whoever looks; a failure to
     // write them must not stop the game.
-    if (write_logs) (void)write_file(q.file("test.txt"), runs_log);
+    if (write_logs) (void)write_file(stage.file("test.txt"), runs_log);
 
     long long score = 0;
-    s.found_words.clear();
+    std::size_t found = 0;
     std::string words_log;
-    for (std::size_t i = 0; i <= k; ++i) {
-        q.pump.yield();
-        for (std::size_t slot : q.dictionary_words.contained_in(s.grid_runs[i])) {
-            const std::string& word = q.dictionary_words.word(slot);
-            if (write_logs) words_log += log_line(s.found_words.size(), word);
-            s.found_words.push_back(word);
-            q.form_show_score.found_list.push_back(word);
+    for (const std::string& run : grid_runs) {
+        stage.pump.yield();
+        for (std::size_t slot : stage.dictionary.contained_in(run)) {
+            const std::string word(stage.dictionary.word(slot));
+            if (write_logs) words_log += log_line(found, word);
+            ++found;
+            stage.result.found_list.push_back(word);
             score += 50LL * static_cast<long long>(word.size());
         }
     }
-    if (write_logs) (void)write_file(q.file("test1.txt"), words_log);
+    if (write_logs) (void)write_file(stage.file("test1.txt"), words_log);
     // The turn score is held within the range a table can store.
-    s.turn_time_left = clamp_int16(score);
-    q.form_checking_words.hide();
+    stage.state.turn_time_left = clamp_int16(score);
+    stage.checking.hide();
 
-    show_turn_result(q, s.turn_time_left);
-    q.form_show_score.hide();
-    tally_score(q);
+    show_turn_result(stage.pump, stage.state, stage.result, stage.state.turn_time_left);
+    stage.result.hide();
+    tally_score(stage.pump, stage.state, stage.screen);
 }
 
 } // namespace quarn

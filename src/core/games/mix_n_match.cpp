@@ -1,55 +1,54 @@
 // Mix 'N Match: a board of random letters; swap them into words and mark
 // their letters white; every word inside a white run scores.
-#include "board/letter_grid.h"
-#include "engine/driver.h"
-#include "games/games.h"
-#include "quarn.h"
-#include "scores/high_scores.h"
+#include "games/catalogue.h"
+#include "games/grid_scan.h"
 
 namespace quarn {
 
 namespace {
 
+constexpr GameSettings mix_n_match{
+    .key = "Mixnmatch",
+    .heading = "Mix 'N Match",
+    .counter_heading = "Time",
+    .tick_ms = 1000,
+    .turn_start = 180,
+    .high_score_file = "mixnmatch.hi",
+};
+
 class MixNMatch final : public GameRules {
 public:
-    MixNMatch() : GameRules(GameKind::mix_n_match) {}
+    MixNMatch() : GameRules(mix_n_match) {}
 
-    void start(Quarn& q) override {
-        q.form_game_screen.counter_heading = "Time";
-        q.form_game_screen.score_timer.set_interval(1000);
-        load_high_scores(q, game_entry(kind()));
-        sort_high_scores(q);
+    // The second cell of every swap changes between grey and white: picking
+    // a cell twice marks or unmarks its letter without moving it.
+    void colour_step(Cell& second) const override {
+        second.background = second.background == colours::white ? colours::light_grey : colours::white;
     }
 
-    void begin_pass(Quarn& q) override { q.form_game_screen.check_enabled = true; }
-
-    void set_up_turn(Quarn& q) override {
-        q.random.seed_from_clock();
+    // 65 letters, each of a to z equally likely, all grey.
+    void set_up_turn(Stage& stage) override {
+        stage.random.seed_from_clock();
         std::string letters;
         for (int i = 0; i < cell_count; ++i)
-            letters += static_cast<char>(static_cast<int>(q.random.next() * 26) + 'a');
-        GameScreenModel& screen = q.form_game_screen;
-        blank_grid(screen);
-        for (std::size_t i = 0; i < screen.cells.size(); ++i) screen.cells[i].text = std::string(1, letters[i]);
-        q.state.turn_time_left = 180;
-        screen.score_timer.set_enabled(true);
+            letters += static_cast<char>(static_cast<int>(stage.random.next() * 26) + 'a');
+        blank_grid(stage.screen);
+        for (std::size_t i = 0; i < stage.screen.cells.size(); ++i)
+            stage.screen.cells[i].text = std::string(1, letters[i]);
     }
 
-    void end_turn(Quarn& q) override {
-        GameScreenModel& screen = q.form_game_screen;
-        screen.check_enabled = false;
-        screen.score_timer.set_enabled(false);
-        if (!q.state.quit_requested) check_grid_words(q, true);
-    }
+    // The player is done: the turn ends at once, and cell clicks are ignored.
+    void check_pressed(Stage& stage) override { stage.state.turn_time_left = -1; }
 
-    void finish(Quarn&) override {}
+    void end_turn(Stage& stage) override {
+        stage.screen.check_enabled = false;
+        stage.screen.score_timer.set_enabled(false);
+        if (!stage.state.quit_requested) check_grid_words(stage, true);
+    }
 };
 
 } // namespace
 
-void play_mix_n_match(Quarn& q) {
-    MixNMatch rules;
-    run_game(q, rules);
-}
+std::unique_ptr<GameRules> make_mix_n_match() { return std::make_unique<MixNMatch>(); }
 
 } // namespace quarn

@@ -32,7 +32,6 @@ void ItemReader::skip_separator() {
 }
 
 std::string ItemReader::read_text() {
-    unterminated_ = false;
     while (pos_ < bytes_.size() && (bytes_[pos_] == ' ' || bytes_[pos_] == '\t')) ++pos_;
     if (pos_ >= bytes_.size()) return {};
     std::string item;
@@ -42,7 +41,6 @@ std::string ItemReader::read_text() {
             // An unclosed quote takes the rest of the file, as the quote rule says.
             item = bytes_.substr(pos_ + 1);
             pos_ = bytes_.size();
-            unterminated_ = true;
             return item;
         }
         item = bytes_.substr(pos_ + 1, close - pos_ - 1);
@@ -60,8 +58,6 @@ std::string ItemReader::read_text() {
     skip_separator();
     return item;
 }
-
-double ItemReader::read_number() { return text_to_number(read_text()); }
 
 std::string quoted_record(std::initializer_list<std::string_view> items) {
     std::string line;

@@ -22,18 +22,12 @@ public:
     bool at_end() const { return pos_ >= bytes_.size(); }
     // The next item; the empty text when at the end.
     std::string read_text();
-    // The next item through the text-to-number rule.
-    double read_number();
-
-    // True when the last item began with a quote that was never closed.
-    bool last_item_unterminated() const { return unterminated_; }
 
 private:
     void skip_separator();
 
     std::string bytes_;
     std::size_t pos_ = 0;
-    bool unterminated_ = false;
 };
 
 // A line of items between double quotes, separated by commas, CR LF at the end.

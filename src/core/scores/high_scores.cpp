@@ -1,10 +1,8 @@
-// High-score tables, the entry after round 4, the winner and the turn result's OK.
+// High-score tables, the entry after round 4 and the winner.
 #include "scores/high_scores.h"
 
 #include "platform/convert.h"
 #include "platform/text_file.h"
-#include "quarn.h"
-#include "state/catalogue.h"
 
 #include <algorithm>
 
@@ -53,14 +51,12 @@ HighScoreTable read_high_score_table(std::string bytes) {
     return table;
 }
 
-void load_high_scores(Quarn& q, const GameEntry& game) {
-    q.form_game_screen.high_scores =
-        read_high_score_table(read_whole_file(q.file(game.high_score_file)).value_or(std::string()));
+void load_high_scores(HighScoreTable& table, const std::filesystem::path& file) {
+    table = read_high_score_table(read_whole_file(file).value_or(std::string()));
 }
 
-void sort_high_scores(Quarn& q) {
-    auto& table = q.form_game_screen.high_scores;
-    for (int pass = 0; pass < 10; ++pass) {
+void sort_high_scores(HighScoreTable& table) {
+    for (int pass = 0; pass < high_score_places; ++pass) {
         for (std::size_t j = 0; j + 1 < table.size(); ++j) {
             int a = text_to_int16(table[j].score);
             int b = text_to_int16(table[j + 1].score);
@@ -84,37 +80,36 @@ std::string high_score_bytes(const HighScoreTable& table) {
     return bytes;
 }
 
-void save_high_scores(Quarn& q, const GameEntry& game) {
-    WriteError error = replace_file(q.file(game.high_score_file), high_score_bytes(q.form_game_screen.high_scores));
+void save_high_scores(EventPump& pump, const HighScoreTable& table, const std::filesystem::path& file) {
+    WriteError error = replace_file(file, high_score_bytes(table));
     if (!error.empty())
-        q.pump.message("The high scores could not be saved to " + std::string(game.high_score_file) + " (" + error +
-                       "). The file keeps its old table.");
+        pump.message("The high scores could not be saved to " + file.filename().string() + " (" + error +
+                     "). The file keeps its old table.");
 }
 
-void enter_high_scores(Quarn& q, const GameEntry& game) {
-    GameScreenModel& screen = q.form_game_screen;
-    auto& table = screen.high_scores;
+void enter_high_scores(EventPump& pump, DateSource& dates, GameScreenModel& screen, NewHiscoreModel& announcement,
+                       const std::filesystem::path& file) {
+    HighScoreTable& table = screen.high_scores;
     for (std::size_t p = 0; p < seat_count; ++p) {
         int low = text_to_int16(table.back().score);
         int mine = text_to_int16(screen.scores[p]);
         if (mine <= low) continue;
-        q.form_new_hiscore.show();
-        q.form_new_hiscore.name_caption = "Well Done " + screen.names[p];
-        q.form_new_hiscore.score_caption = screen.scores[p];
+        announcement.show();
+        announcement.name_caption = "Well Done " + screen.names[p];
+        announcement.score_caption = screen.scores[p];
         table.back().score = screen.scores[p];
         table.back().name = screen.names[p];
-        table.back().date = date_text(q.dates);
-        sort_high_scores(q);
+        table.back().date = date_text(dates);
+        sort_high_scores(table);
         for (HighScoreRow& row : table)
             if (row.score == screen.scores[p] && row.name == screen.names[p]) row.text_colour = colours::yellow;
-        while (q.form_new_hiscore.visible) q.pump.wait();
+        while (announcement.visible) pump.wait();
         for (HighScoreRow& row : table) row.text_colour = colours::white;
-        save_high_scores(q, game);
+        save_high_scores(pump, table, file);
     }
 }
 
-void show_winner(Quarn& q) {
-    const GameScreenModel& screen = q.form_game_screen;
+void show_winner(const GameScreenModel& screen, WinnerModel& winner) {
     double best_score = 0;
     std::size_t best_seat = 0;
     std::string best_text = "0";
@@ -126,11 +121,9 @@ void show_winner(Quarn& q) {
             best_text = screen.scores[i];
         }
     }
-    q.form_winner.name_caption = screen.names[best_seat];
-    q.form_winner.score_caption = best_text;
-    q.form_winner.show();
+    winner.name_caption = screen.names[best_seat];
+    winner.score_caption = best_text;
+    winner.show();
 }
-
-void score_ok(Quarn& q) { q.state.score_ok_clicked = true; }
 
 } // namespace quarn

@@ -3,7 +3,8 @@
 // starts each time they are shown.
 #pragma once
 #include "platform/event_pump.h"
-#include "window_model.h"
+#include "platform/window_model.h"
+#include "state/play_state.h"
 
 #include <string>
 #include <vector>
@@ -12,46 +13,47 @@ namespace quarn {
 
 // form_show_score: the points of a turn and the words found.
 struct ShowScoreModel : WindowModel {
-    std::string bonus = "0000";
+    std::string bonus = "0000"; // as the window was drawn; every result writes it
     std::vector<std::string> found_list; // List1
     bool found_list_visible = true;
-
-    void show() { visible = created = true; }
 };
+
+// button_ok of the turn result: the waiting game hides the window.
+inline void score_ok(PlayState& state) { state.score_ok_clicked = true; }
 
 // form_checking_words: shown while a check looks words up.
-struct CheckingWordsModel : WindowModel {
-    void show() { visible = created = true; }
-};
+struct CheckingWordsModel : WindowModel {};
 
-// A window that hides itself when its timer first fires after being shown.
-struct SelfHidingWindow : WindowModel {
-    explicit SelfHidingWindow(int interval_ms) : timer(interval_ms, [this] {
-        hide();
-        timer.set_enabled(false);
-    }) {}
+// A window that names a player and a score, and hides itself when its timer
+// first fires after it was shown.
+struct Announcement : WindowModel {
+    // The captions are those the window was drawn with: each showing writes
+    // the real ones first, so no player ever sees these.
+    Announcement(int interval_ms, std::string name, std::string score)
+        : name_caption(std::move(name)), score_caption(std::move(score)), timer(interval_ms, [this] {
+              hide();
+              timer.set_enabled(false);
+          }) {}
 
     // Showing gives the window the focus, which starts its timer.
     void show() {
-        visible = created = true;
+        WindowModel::show();
         timer.set_enabled(true);
     }
 
+    std::string name_caption;
+    std::string score_caption;
     Timer timer; // Timer1
 };
 
-// form_new_hiscore
-struct NewHiscoreModel : SelfHidingWindow {
-    NewHiscoreModel() : SelfHidingWindow(5000) {}
-    std::string name_caption = "dfggfggfgfg"; // Lbl_name
-    std::string score_caption = "0000";       // Lbl_score
+// form_new_hiscore: Lbl_name and Lbl_score, for five seconds.
+struct NewHiscoreModel : Announcement {
+    NewHiscoreModel() : Announcement(5000, "dfggfggfgfg", "0000") {}
 };
 
-// form_winner
-struct WinnerModel : SelfHidingWindow {
-    WinnerModel() : SelfHidingWindow(4000) {}
-    std::string name_caption = "Label3";  // Label3
-    std::string score_caption = "Label4"; // Label4
+// form_winner: Label3 and Label4, for four seconds.
+struct WinnerModel : Announcement {
+    WinnerModel() : Announcement(4000, "Label3", "Label4") {}
 };
 
 } // namespace quarn

@@ -1,10 +1,10 @@
 // The main menu: start-up, the reset that ends every game, picking a game and
-// "Play Game".
+// "Play Game"; and leaving a game with the play window's Exit, which brings
+// the menu back.
 #pragma once
+#include "shell/quarn.h"
 
 namespace quarn {
-
-struct Quarn;
 
 // The main menu's load: reset, dictionary load, beep.
 void start_up(Quarn& q);
@@ -14,8 +14,11 @@ void reset(Quarn& q);
 void select_game(Quarn& q, int index);
 void open_enter_names(Quarn& q);
 void open_game_length(Quarn& q);
-// Checks the set-up and runs the chosen game; returns when it is over.
+// Checks the set-up and runs the chosen game; returns when it is over and
+// the reset has brought the menu back.
 void play_game(Quarn& q);
+// The play window's Exit: asks, and on Yes shows the main menu at once.
+void exit_clicked(Quarn& q);
 
 void menu_exit(Quarn& q);
 void menu_instructions(Quarn& q);

@@ -1,10 +1,11 @@
 // The main menu and the windows it opens: player names, game length, About
 // and the instructions.
 #pragma once
+#include "games/catalogue.h"
 #include "platform/colour.h"
 #include "platform/event_pump.h"
+#include "platform/window_model.h"
 #include "state/play_state.h"
-#include "window_model.h"
 
 #include <array>
 #include <string>
@@ -13,13 +14,14 @@ namespace quarn {
 
 inline constexpr std::array<int, title_letters> title_resting_left{1680, 2280, 2880, 3480, 4080};
 inline constexpr int title_resting_top = 1200;
+inline constexpr std::size_t game_buttons = game_catalogue.size();
 
 // form_options
 struct MainMenuModel : WindowModel {
     explicit MainMenuModel(std::function<void()> title_tick) : timer(25, std::move(title_tick)) {}
 
-    std::array<Colour, 4> game_button_colours{colours::button_face, colours::button_face, colours::button_face,
-                                              colours::button_face};
+    std::array<Colour, game_buttons> game_button_colours{colours::button_face, colours::button_face,
+                                                         colours::button_face, colours::button_face};
     // Where the five title letters are drawn (Label2), in twips.
     std::array<int, title_letters> letter_left = title_resting_left;
     std::array<int, title_letters> letter_top{title_resting_top, title_resting_top, title_resting_top,
@@ -31,14 +33,11 @@ struct MainMenuModel : WindowModel {
     // reset that ends the game, so the buttons say plainly that the menu is
     // not ready yet.
     bool buttons_enabled = true;
-
-    void show() { visible = created = true; }
 };
 
 // form_enter_names: the four name boxes hold the players' names.
 struct EnterNamesModel : WindowModel {
     std::array<std::string, seat_count> names{};
-    void show() { visible = created = true; }
 };
 
 // form_enter_game_length
@@ -54,7 +53,7 @@ struct GameLengthModel : WindowModel {
 
     void show() {
         if (!created) timer.set_enabled(true);
-        visible = created = true;
+        WindowModel::show();
     }
 };
 
@@ -63,7 +62,7 @@ struct GameLengthModel : WindowModel {
 struct InfoWindowModel : WindowModel {
     void show() {
         if (visible) ++raise_requests;
-        visible = created = true;
+        WindowModel::show();
     }
 };
 

@@ -1,8 +1,6 @@
 // The title letters' scatter, bounce and settling.
 #include "shell/title_animation.h"
 
-#include "quarn.h"
-
 namespace quarn {
 
 namespace {
@@ -22,21 +20,19 @@ int random_step(RandomSource& random) { return static_cast<int>(random.next() * 
 
 } // namespace
 
-void scatter_title(Quarn& q) {
-    PlayState& s = q.state;
+void scatter_title(PlayState& s, RandomSource& random) {
     for (std::size_t i = 0; i < title_letters; ++i) {
-        s.title_step_left[i] = random_step(q.random);
-        s.title_step_top[i] = random_step(q.random);
+        s.title_step_left[i] = random_step(random);
+        s.title_step_top[i] = random_step(random);
         s.title_top[i] = title_resting_top;
     }
     s.title_left = title_resting_left;
-    double moves = q.random.next() * 1000;
+    double moves = random.next() * 1000;
     for (int j = 1; j <= moves; ++j)
         for (std::size_t i = 0; i < title_letters; ++i) move_letter(s, i);
 }
 
-void title_tick(Quarn& q) {
-    PlayState& s = q.state;
+void title_tick(PlayState& s, MainMenuModel& menu) {
     if (s.title_ticks <= 200) ++s.title_ticks;
     bool moving = false;
     for (std::size_t i = 0; i < title_letters; ++i)
@@ -51,8 +47,8 @@ void title_tick(Quarn& q) {
         }
     }
     if (moving) {
-        q.form_options.letter_left = s.title_left;
-        q.form_options.letter_top = s.title_top;
+        menu.letter_left = s.title_left;
+        menu.letter_top = s.title_top;
     }
 }
 

@@ -2,13 +2,14 @@
 // round a box for 200 ticks, then stopped one by one as each passes its
 // resting place.
 #pragma once
+#include "platform/random.h"
+#include "shell/shell_windows.h"
+#include "state/play_state.h"
 
 namespace quarn {
 
-struct Quarn;
-
-void scatter_title(Quarn& q);
+void scatter_title(PlayState& state, RandomSource& random);
 // Timer1 of the main menu, every 25 ms for the whole run.
-void title_tick(Quarn& q);
+void title_tick(PlayState& state, MainMenuModel& menu);
 
 } // namespace quarn

@@ -4,7 +4,6 @@
 #pragma once
 #include <array>
 #include <string>
-#include <vector>
 
 namespace quarn {
 
@@ -16,7 +15,7 @@ inline constexpr int title_letters = 5;
 
 struct PlayState {
     // Set-up.
-    std::string game_type;   // catalogue key; empty means no game selected
+    std::string game_type;   // the selected game's key; empty means none
     int player_count = 0;    // how many name boxes are not empty
     int game_length = 0;     // minutes on the game length slider
     int game_time_left = 0;  // whole minutes left; -1 once the game clock has run out
@@ -31,18 +30,19 @@ struct PlayState {
     int round_number = 0;
     int turn_time_left = 0; // the turn counter; after a check, the turn's points
     bool turn_done = false;
+    // The players confirmed Exit: the game is left at its next test, without
+    // the winner or "GAME OVER".
+    bool quit_requested = false;
+    int clock_seconds = 0; // seconds counter of the game clock
+    int word_length = 0;   // letters of the word or letter set of the turn
+
     // True only while a named seat's turn loop waits for moves: the check
     // button and the cells answer nothing else, so a click made while a
     // result or an announcement shows can neither check the last board again
     // nor become the first pick of the next turn.
     bool turn_running = false;
-    bool quit_requested = false;
-    bool game_abandoned = false;
-    int clock_seconds = 0; // seconds counter of the game clock
-
-    // Anagrams and Crossword.
-    int word_length = 0;
-    std::array<int, 31> scramble_order{};
+    // The check button was pressed; the turn loop acts on it at its next pass.
+    bool check_requested = false;
 
     // Grid picks: positions 1 and 2 are the first and second pick.
     int clicked_cell = 0; // -1 for no waiting click
@@ -51,11 +51,6 @@ struct PlayState {
     std::array<int, 3> picked_cells{};
 
     bool score_ok_clicked = false;
-    int crossword_count = 0;
-
-    // Work lists of the word checks.
-    std::vector<std::string> grid_runs;
-    std::vector<std::string> found_words;
 
     // True while a game procedure is running, so that "Play Game" can never
     // start a second game inside the first one (the main menu is back on

@@ -1,8 +1,9 @@
 // The one object that owns a run of the program: the services it runs on, the
-// play state, every window model and the word data. The Qt layer builds one
-// and mirrors its models; a test builds a fresh one per case.
+// play state, every window model, the dictionary and the games. The Qt layer
+// builds one and mirrors its models; a test builds a fresh one per case.
 #pragma once
 #include "board/game_screen.h"
+#include "engine/game_rules.h"
 #include "platform/date.h"
 #include "platform/event_pump.h"
 #include "platform/random.h"
@@ -10,10 +11,11 @@
 #include "shell/shell_windows.h"
 #include "state/play_state.h"
 #include "words/dictionary.h"
-#include "words/word_list.h"
 
 #include <filesystem>
+#include <memory>
 #include <string_view>
+#include <vector>
 
 namespace quarn {
 
@@ -31,11 +33,13 @@ struct Quarn {
 
     // A data file of the working directory, by its bare name.
     std::filesystem::path file(std::string_view name) const { return working_directory / name; }
+    // The game of a key, or nullptr for any other text (in practice the empty key).
+    GameRules* find_game(std::string_view key) const;
 
     EventPump& pump;
     RandomSource& random;
     DateSource& dates;
-    std::filesystem::path working_directory;
+    const std::filesystem::path working_directory;
 
     PlayState state;
 
@@ -51,8 +55,11 @@ struct Quarn {
     InfoWindowModel form_help;
 
     Dictionary dictionary_words;
-    WordList anagram_words, crossword_words;
-    UsedRecord anagram_used, crossword_used;
+    // One per button of the main menu, in its order.
+    std::vector<std::unique_ptr<GameRules>> games;
+
+    // What every game is played on.
+    Stage stage;
 };
 
 } // namespace quarn

@@ -9,6 +9,8 @@ struct WindowModel {
     bool created = false; // windows are created on first use and then only hidden
     int raise_requests = 0;
 
+    // Shown without waiting.
+    void show() { visible = created = true; }
     void hide() { visible = false; }
 };
 

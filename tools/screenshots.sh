@@ -14,23 +14,23 @@ set -euo pipefail
 
 [ $# -ge 1 ] || { sed -n '2,12p' "$0"; exit 2; }
 root=$(cd "$(dirname "$0")/.." && pwd)
+# A display of our own, big enough for the play window at scale 2.
+[ -n "${QUARN_XVFB:-}" ] || exec bash "$root/tools/with-xvfb.sh" -s 2560x1700 bash "$0" "$@"
 out=$(realpath -m "$1")
 scale=${2:-1}
 build=${3:-build}
 case "$build" in /*) ;; *) build="$root/$build" ;; esac
 binary="$build/quarn"
 [ -x "$binary" ] || { echo "No program at $binary; build it first (cmake --build $build --target quarn)." >&2; exit 1; }
-for tool in Xvfb xdotool import; do
+for tool in xdotool import; do
   command -v "$tool" >/dev/null || { echo "$tool is missing; tools/setup-deps.sh installs it." >&2; exit 1; }
 done
 mkdir -p "$out"
 
 work=$(mktemp -d)
-xvfb_pid=""
 quarn_pid=""
 cleanup() {
   if [ -n "$quarn_pid" ]; then kill "$quarn_pid" 2>/dev/null || true; fi
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
   wait 2>/dev/null || true
   rm -rf "$work"
 }
@@ -40,15 +40,6 @@ for f in "$root"/data/*; do
   case "$(basename "$f")" in LICENSE*|*.md) continue ;; esac
   cp "$f" "$work/"
 done
-
-# A display of our own: Xvfb picks a free number and tells it on fd 3. Big
-# enough for the play window at scale 2.
-Xvfb -displayfd 3 -screen 0 2560x1700x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || { echo "Xvfb did not start:" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-DISPLAY=":$(head -1 "$work/display")"
-export DISPLAY
 
 (cd "$work" && QT_SCALE_FACTOR="$scale" exec "$binary" >"$work/quarn.log" 2>&1) &
 quarn_pid=$!

@@ -9,7 +9,8 @@
 #
 #   tests/smoke/smoke.sh <quarn binary> <data dir> [<folder for the screenshot>]
 #
-# Exits 77 (skipped) when Xvfb or xdotool is missing.
+# Exits 77 (skipped) when Xvfb or xdotool is missing. Runs itself on a display
+# of its own (tools/with-xvfb.sh).
 set -euo pipefail
 
 program=${1:?usage: smoke.sh <quarn binary> <data dir> [<screenshot folder>]}
@@ -17,9 +18,9 @@ data=${2:?usage: smoke.sh <quarn binary> <data dir> [<screenshot folder>]}
 shots=${3:-.}
 program=$(cd "$(dirname "$program")" && pwd)/$(basename "$program")
 
-for tool in Xvfb xdotool; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool not found (tools/setup-deps.sh installs it)"; exit 77; }
-done
+command -v xdotool >/dev/null || { echo "SKIP: xdotool not found (tools/setup-deps.sh installs it)"; exit 77; }
+# A display of our own.
+[ -n "${QUARN_XVFB:-}" ] || exec bash "$(dirname "$0")/../../tools/with-xvfb.sh" bash "$0" "$@"
 
 # The main menu's client area as the program lays it out, in pixels: the menu
 # bar sits above it, so its height is whatever the window has on top of this.
@@ -27,10 +28,9 @@ client_height=373
 play_x=92 play_y=330 # the middle of "Play Game" (x 8..177, y 304..355)
 
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/quarn-smoke.XXXXXX")
-xvfb_pid='' program_pid=''
+program_pid=''
 cleanup() {
     if [ -n "$program_pid" ]; then kill "$program_pid" 2>/dev/null || true; fi
-    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
     rm -rf "$tmp"
 }
 trap cleanup EXIT
@@ -60,27 +60,6 @@ poll() {
     done
 }
 
-# --- a display of our own ---------------------------------------------------
-display_ready() { xdotool getdisplaygeometry >/dev/null 2>&1; }
-for n in 90 91 92 93 94 95 96 97 98 99; do
-    [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$tmp/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=":$n"
-    deadline=$((SECONDS + 10))
-    until display_ready; do
-        # Another test may have taken the number between the check and here.
-        kill -0 "$xvfb_pid" 2>/dev/null || break
-        [ $SECONDS -lt $deadline ] || break
-        sleep 0.1
-    done
-    display_ready && break
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-    xvfb_pid=''
-done
-[ -n "$xvfb_pid" ] || die "no free X display among :90..:99"
-
 # --- the program, in a working folder of its own ----------------------------
 work=$tmp/work
 mkdir -p "$work" "$tmp/home" "$tmp/runtime"
@@ -89,7 +68,7 @@ for f in "$data"/*; do
     case $(basename "$f") in LICENSE* | *.md) continue ;; esac
     cp "$f" "$work/"
 done
-(cd "$work" && exec env -u QT_QPA_PLATFORM HOME="$tmp/home" XDG_RUNTIME_DIR="$tmp/runtime" "$program") \
+(cd "$work" && exec env HOME="$tmp/home" XDG_RUNTIME_DIR="$tmp/runtime" "$program") \
     >"$tmp/program.log" 2>&1 &
 program_pid=$!
 

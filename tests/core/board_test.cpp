@@ -3,15 +3,16 @@
 #include "games/catalogue.h"
 #include "shell/main_menu.h"
 
-#include "harness.h"
+#include "world.h"
 
 #include <gtest/gtest.h>
 
 namespace quarn {
 namespace {
 
-struct Grid : ::testing::Test {
-    Grid() {
+// A board of letters a, b, c, ... in a turn that is waiting for moves.
+struct Board {
+    Board() {
         state.turn_time_left = 10;
         state.turn_running = true;
         state.clicked_cell = -1;
@@ -20,134 +21,113 @@ struct Grid : ::testing::Test {
             screen.cells[static_cast<std::size_t>(i)].background = colours::light_grey;
         }
     }
-    // One pass of the turn loop after a click.
-    void pass(int cell, const GameRules& game) {
-        if (cell >= 0) cell_clicked(state, cell);
-        take_pick(state, screen, game);
-        swap_picked(state, screen, game);
+    // Passes of the turn loop, one click each (-1: none).
+    void passes(std::initializer_list<int> clicks, const GameRules& game) {
+        for (int click : clicks) {
+            if (click >= 0) cell_clicked(state, click);
+            take_pick(state, screen, game);
+            swap_picked(state, screen, game);
+        }
     }
     const Cell& cell(int i) const { return screen.cells[static_cast<std::size_t>(i)]; }
 
     PlayState state;
     GameScreenModel screen{nullptr, nullptr};
-    const std::unique_ptr<GameRules> anagrams = make_anagrams(), crossword = make_crossword(),
-                                     mix_n_match = make_mix_n_match(), pick_n_mix = make_pick_n_mix();
 };
 
-TEST_F(Grid, TwoPicksExchangeLettersWithoutColourInWordGames) {
-    pass(5, *anagrams);
-    EXPECT_FALSE(cell(5).framed);
-    EXPECT_EQ(state.clicks_made, 1);
-    pass(40, *anagrams);
-    EXPECT_EQ(cell(5).text, "o");
-    EXPECT_EQ(cell(40).text, "f");
-    EXPECT_TRUE(cell(5).framed);
-    EXPECT_EQ(state.clicks_made, 0);
-    EXPECT_EQ(cell(40).background, colours::light_grey);
-}
+struct Grid : ::testing::Test, Board {};
 
-TEST_F(Grid, LettersRecordedAtPickTimeAreTheOnesExchanged) {
-    pass(0, *pick_n_mix);
-    screen.cells[0].text = "z"; // "Change Letter" between the two picks
-    pass(30, *pick_n_mix);
-    EXPECT_EQ(cell(30).text, "a");
-    EXPECT_EQ(cell(0).text, "e");
-    EXPECT_EQ(cell(30).background, colours::white);
-    EXPECT_EQ(cell(0).background, colours::light_grey);
-}
-
-TEST_F(Grid, MixNMatchTogglesTheSecondCell) {
-    pass(7, *mix_n_match);
-    pass(7, *mix_n_match);
-    EXPECT_EQ(cell(7).text, "h");
-    EXPECT_EQ(cell(7).background, colours::white);
-    pass(7, *mix_n_match);
-    pass(8, *mix_n_match);
-    EXPECT_EQ(cell(7).background, colours::white) << "the first cell keeps its colour";
-    EXPECT_EQ(cell(8).background, colours::white);
-    pass(8, *mix_n_match);
-    pass(8, *mix_n_match);
-    EXPECT_EQ(cell(8).background, colours::light_grey);
+TEST_F(Grid, EveryGameSwapsTheLettersRecordedAtPickTimeAndColoursTheSecondCellItsWay) {
+    const Colour grey = colours::light_grey, white = colours::white;
+    struct Case {
+        std::unique_ptr<GameRules> (*make)();
+        Colour once, twice; // cell 7 picked twice, then twice more
+    };
+    for (const Case& c : {Case{make_anagrams, grey, grey}, Case{make_crossword, grey, grey},
+                          Case{make_mix_n_match, white, grey}, Case{make_pick_n_mix, white, white}}) {
+        Board g;
+        const auto game = c.make();
+        g.passes({5}, *game);
+        EXPECT_FALSE(g.cell(5).framed) << "a pick loses its frame";
+        EXPECT_EQ(g.state.clicks_made, 1);
+        g.screen.cells[5].text = "z"; // "Change Letter" between the two picks
+        g.passes({40}, *game);
+        EXPECT_EQ(g.cell(5).text, "o");
+        EXPECT_EQ(g.cell(40).text, "f");
+        EXPECT_EQ(g.cell(5).background, grey) << "the first cell keeps its colour";
+        EXPECT_TRUE(g.cell(5).framed && g.cell(40).framed);
+        EXPECT_EQ(g.state.clicks_made, 0);
+        g.passes({7, 7}, *game);
+        EXPECT_EQ(g.cell(7).text, "h") << "a cell picked twice keeps its letter";
+        EXPECT_EQ(g.cell(7).background, c.once);
+        g.passes({7, 7}, *game);
+        EXPECT_EQ(g.cell(7).background, c.twice);
+    }
 }
 
 TEST_F(Grid, PickNMixRefusesWhiteCellsButKeepsTheClickWaiting) {
+    const auto pick_n_mix = make_pick_n_mix();
     screen.cells[3].background = colours::white;
-    pass(3, *pick_n_mix);
+    passes({3, -1}, *pick_n_mix);
     EXPECT_EQ(state.clicks_made, 0);
     EXPECT_TRUE(cell(3).framed);
-    EXPECT_EQ(state.clicked_cell, 3);
-    pass(-1, *pick_n_mix);
     EXPECT_EQ(state.clicked_cell, 3) << "looked at again on every pass";
-    pass(9, *pick_n_mix);
+    passes({9}, *pick_n_mix);
     EXPECT_EQ(state.clicks_made, 1);
     EXPECT_EQ(state.picked_cells[1], 9);
 }
 
-TEST_F(Grid, OnlyTheLastClickOfAPassAndOnlyWhileTheCounterRuns) {
+TEST_F(Grid, OnlyTheLastClickOfAPassAndOnlyWhileATurnsCounterRuns) {
+    const auto crossword = make_crossword();
     cell_clicked(state, 4);
     cell_clicked(state, 6);
-    pass(-1, *crossword);
+    passes({-1}, *crossword);
     EXPECT_EQ(state.picked_cells[1], 6);
     state.turn_time_left = 0;
-    pass(20, *crossword);
-    EXPECT_EQ(state.clicks_made, 1) << "a click with the counter at 0 does nothing";
-    restore_borders(screen);
-    EXPECT_TRUE(cell(6).framed);
+    passes({20}, *crossword);
+    state.turn_time_left = 10;
+    state.turn_running = false;
+    passes({21}, *crossword);
+    EXPECT_EQ(state.clicks_made, 1) << "a click with the counter at 0, or between turns, does nothing";
 }
 
-struct Clock : ::testing::Test {
-    Clock() {
-        world.write_standard_files();
-        world.start();
+TEST(Clock, MinutesOfFiftyNineTicks) {
+    struct Case {
+        int minutes, seconds;
+        const char* shown;
+        int bar;
+    };
+    const Case cases[] = {{2, 1, "0h1m59s", 2},  {2, 59, "0h1m1s", 1},   {2, 60, "0h0m59s", 1},
+                          {2, 118, "0h0m1s", 0}, {2, 119, "0h0m0s", 0},  {75, 1, "1h14m59s", 75},
+                          {60, 1, "0h59m59s", 60}};
+    for (const Case& c : cases) {
+        PlayState state;
+        GameScreenModel screen{nullptr, nullptr};
+        game_screen_load(state, screen);
+        state.game_time_left = c.minutes;
+        for (int s = 0; s < c.seconds; ++s) game_clock_tick(state, screen);
+        EXPECT_EQ(screen.clock_hours + "h" + screen.clock_minutes + "m" + screen.clock_seconds + "s", c.shown)
+            << c.minutes << " minutes after " << c.seconds << " s";
+        EXPECT_EQ(screen.bar_value, c.bar) << "the bar shows whole minutes, one tick late";
+        EXPECT_EQ(screen.game_timer.enabled(), state.game_time_left >= 0);
     }
-    void start_clock(int minutes) {
-        world.q->state.game_time_left = minutes;
-        world.q->form_game_screen.game_timer.set_enabled(true);
-        tick_start = world.pump.now_ms();
-    }
-    std::string shown() const {
-        const GameScreenModel& s = world.q->form_game_screen;
-        return s.clock_hours + "h" + s.clock_minutes + "m" + s.clock_seconds + "s";
-    }
-    void run_until_second(int s) { world.pump.wait_until(tick_start + s * 1000LL + 1); }
+}
+
+TEST(ExitQuestion, NoKeepsTheGameAndYesLeavesIt) {
     test::World world;
-    std::int64_t tick_start = 0;
-};
-
-TEST_F(Clock, MinutesOfFiftyNineTicks) {
-    start_clock(2);
-    run_until_second(1);
-    EXPECT_EQ(shown(), "0h1m59s");
-    run_until_second(60);
-    EXPECT_EQ(shown(), "0h0m59s");
-    EXPECT_EQ(world.q->form_game_screen.bar_value, 1) << "the bar moves one tick late";
-    run_until_second(118);
-    EXPECT_EQ(shown(), "0h0m1s");
-    run_until_second(119);
-    EXPECT_EQ(shown(), "0h0m0s");
-    EXPECT_EQ(world.q->state.game_time_left, -1);
-    EXPECT_FALSE(world.q->form_game_screen.game_timer.enabled());
-}
-
-TEST_F(Clock, HoursAndMinutes) {
-    start_clock(75);
-    run_until_second(1);
-    EXPECT_EQ(shown(), "1h14m59s");
-}
-
-TEST_F(Clock, ExitAnsweredNoKeepsTheGame) {
-    Quarn& q = *world.q;
-    q.form_game_screen.visible = true;
-    world.pump.on_box([](const std::string&) { return test::SimPump::Answer{100, false}; });
-    exit_clicked(q);
-    EXPECT_EQ(world.pump.boxes.back().text, "Are you sure you want to Quit");
-    EXPECT_TRUE(world.pump.boxes.back().question);
-    EXPECT_FALSE(q.state.quit_requested);
-    world.pump.on_box([](const std::string&) { return test::SimPump::Answer{100, true}; });
-    exit_clicked(q);
-    EXPECT_TRUE(q.state.quit_requested);
-    EXPECT_TRUE(q.form_options.visible);
-    EXPECT_FALSE(q.form_game_screen.visible);
+    world.write_standard_files();
+    Quarn& q = world.start();
+    q.form_game_screen.show();
+    q.form_options.hide();
+    for (bool yes : {false, true}) {
+        world.pump.on_box([yes](const std::string&) { return test::SimPump::Answer{100, yes}; });
+        exit_clicked(q);
+        EXPECT_EQ(world.pump.boxes.back().text, "Are you sure you want to Quit");
+        EXPECT_TRUE(world.pump.boxes.back().question);
+        EXPECT_EQ(q.state.quit_requested, yes);
+        EXPECT_EQ(q.form_options.visible, yes);
+        EXPECT_EQ(q.form_game_screen.visible, !yes);
+    }
 }
 
 } // namespace

@@ -1,30 +1,32 @@
 // Damaged, missing and unwritable data files: every kind of damage either
 // stops the program with a message naming the file, or is recovered from
 // gently, and never loses a table or record that was there.
-#include "games/drawn_entry.h"
 #include "scores/high_scores.h"
 #include "shell/main_menu.h"
-#include "words/word_list.h"
 
-#include "harness.h"
+#include "world.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <optional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace quarn {
 namespace {
 
-using test::World;
+using Texts = std::vector<std::string>;
 
 const std::string long_line(4 << 20, 'q');
 const std::string binary("\x00\x01\xff\xfe\"\x1b,\r\x7f", 9);
 
-// A fresh installation to damage.
+// A fresh installation with one file damaged.
 struct Install {
-    Install() { world.write_standard_files(); }
+    Install(const std::string& name, const std::string& bytes) {
+        world.write_standard_files();
+        world.write(name, bytes);
+    }
     std::string fatal_text() {
         try {
             world.start();
@@ -33,130 +35,122 @@ struct Install {
         }
         return "";
     }
-    // Runs a set-up game's word-list check and returns the boxes shown.
-    std::vector<std::string> try_to_start(int game) {
+    // Starts a game with Ann, leaves it at her first turn; the boxes shown.
+    Texts try_to_play(int game) {
         world.start();
         world.set_up(game, 10, {"Ann"});
-        world.pump.boxes.clear();
-        world.pump.on_box([this](const std::string& text) {
-            if (text.rfind("Are you ready", 0) == 0) world.pump.after(20, [this] { exit_clicked(*world.q); });
-            return test::SimPump::Answer{10, true};
-        });
+        world.play_turns([this] { exit_clicked(*world.q); });
         play_game(*world.q);
         return world.pump.box_texts();
     }
-    World world;
+    test::World world;
 };
 
-struct Damage : ::testing::Test, Install {};
-
-TEST_F(Damage, DictionaryMissingOrEmptyStopsWithTheFileNamed) {
-    std::filesystem::remove(world.dir / "dictionary.dic");
-    EXPECT_NE(fatal_text().find("dictionary.dic is missing"), std::string::npos);
-    world.write("dictionary.dic", "");
-    EXPECT_NE(fatal_text().find("dictionary.dic"), std::string::npos);
-    world.write("dictionary.dic", "999\r\ncat\r\n");
-    EXPECT_NE(fatal_text().find("holds no words"), std::string::npos);
-}
-
-TEST_F(Damage, DictionaryDamageInsideTheFileIsReadAsItStands) {
-    struct Case {
-        std::string bytes;
-        std::vector<std::string> words;
+TEST(Damage, ADictionaryWithoutWordsStopsTheProgramNamingTheFile) {
+    const std::pair<std::optional<std::string>, std::string> cases[] = {
+        {std::nullopt, "The file dictionary.dic is missing from the folder"},
+        {"", "holds no words before its end marker 999"},
+        {"999\r\ncat\r\n", "holds no words before its end marker 999"},
     };
-    std::vector<Case> cases{
-        {"cat\r\ndo", {"cat", "do"}},                      // truncated mid-line, no end marker
-        {"cat\ndog\n999\n", {"cat", "dog"}},               // LF line ends
-        {"cat,dog,emu\r\n999\r\n", {"cat", "dog", "emu"}}, // extra items on a line
-        {"cat\r\n\"dog\r\n999\r\n", {"cat", "dog\r\n999\r\n"}},
-        {binary + "\r\ncat\r\n999\r\n", {}},
-        {long_line + "\r\ncat\r\n999\r\n", {long_line, "cat"}},
-        {"caf\xc3\xa9\r\ncat\r\n999\r\n", {"caf\xc3\xa9", "cat"}},
-    };
-    for (const Case& c : cases) {
-        World w;
-        w.write_standard_files();
-        w.write("dictionary.dic", c.bytes);
-        Quarn& q = w.start();
-        EXPECT_TRUE(q.form_options.visible);
-        if (c.words.empty()) continue; // binary bytes: loaded, nothing to promise
-        std::vector<std::string> seen(q.dictionary_words.entries().begin() + 1,
-                                      q.dictionary_words.entries().begin() + static_cast<long>(q.dictionary_words.end_slot()));
-        EXPECT_EQ(seen, c.words);
-        EXPECT_FALSE(q.dictionary_words.contained_in("cat").empty());
+    for (const auto& [bytes, message] : cases) {
+        Install install("dictionary.dic", bytes.value_or(""));
+        if (!bytes) std::filesystem::remove(install.world.dir / "dictionary.dic");
+        const std::string text = install.fatal_text();
+        EXPECT_NE(text.find(message), std::string::npos) << text;
+        EXPECT_NE(text.find("dictionary.dic"), std::string::npos);
     }
 }
 
-TEST_F(Damage, WordListsMissingIsFatalAndNothingDrawableIsTold) {
-    std::filesystem::remove(world.dir / "anagrams1.dic");
-    EXPECT_THROW(try_to_start(0), test::SimFatal);
-    for (const std::string& bytes :
-         std::vector<std::string>{"", "\"cat\r\ndog\r\n", binary + "\r\n" + binary + "\r\n",
-                                  long_line + "\r\n" + long_line + "\r\n", "caf\xc3\xa9\r\nna\xc3\xafve\r\nspare\r\n"}) {
-        Install d;
-        d.world.write("crossword1.dic", bytes);
-        std::vector<std::string> shown = d.try_to_start(1);
-        ASSERT_EQ(shown.size(), 1u);
-        EXPECT_NE(shown[0].find("crossword1.dic holds no entry that can be drawn"), std::string::npos);
+TEST(Damage, ADamagedDictionaryIsReadAsItStands) {
+    const std::pair<std::string, std::optional<Texts>> cases[] = {
+        {"cat\r\ndo", Texts{"cat", "do"}}, // cut mid-line, no end marker: the scans stop at the last word
+        {"cat\ndog\n999\n", Texts{"cat", "dog"}},
+        {"cat\rdog\r999\r", Texts{"cat", "dog"}},
+        {"cat,dog,emu\r\n999\r\n", Texts{"cat", "dog", "emu"}},
+        {"cat\r\n\"dog\r\n999\r\n", Texts{"cat", "dog\r\n999\r\n"}},
+        {long_line + "\r\ncat\r\n999\r\n", Texts{long_line, "cat"}},
+        {"caf\xc3\xa9\r\ncat\r\n999\r\n", Texts{"caf\xc3\xa9", "cat"}},
+        {binary + "\r\ncat\r\n999\r\n", std::nullopt}, // whatever the bytes make, cat is still a word
+    };
+    for (const auto& [bytes, words] : cases) {
+        Install install("dictionary.dic", bytes);
+        const Dictionary& dictionary = install.world.start().dictionary_words;
+        if (words) {
+            Texts seen;
+            for (std::size_t slot = 1; slot < dictionary.end_slot(); ++slot) seen.emplace_back(dictionary.word(slot));
+            EXPECT_EQ(seen, *words);
+        }
+        EXPECT_FALSE(dictionary.contained_in("cat").empty());
     }
 }
 
-TEST_F(Damage, WordListsWithSomeGoodEntriesPlayThem) {
-    world.write("anagrams1.dic", std::string("cat\n") + binary + "\n" + long_line + "\ndog,spare");
-    std::vector<std::string> shown = try_to_start(0);
-    EXPECT_EQ(shown.front(), "Are you ready Ann");
-    // Entries: 1 cat, 2 and 3 and 4 pieces of the binary line, 5 the long
-    // line, 6 dog, 7 the spare. Only cat and dog can be laid out.
-    const auto& used = dynamic_cast<const DrawnEntryGame&>(*world.q->find_game("Anagrams")).used_record().used;
+TEST(Damage, AWordListWithNothingToDrawIsToldAndTheSetUpKept) {
+    Install missing("anagrams1.dic", "");
+    std::filesystem::remove(missing.world.dir / "anagrams1.dic");
+    EXPECT_THROW(missing.try_to_play(0), test::SimFatal);
+    for (const std::string& bytes : {std::string(), std::string("only\r\n"), std::string("\"cat\r\ndog\r\n"),
+                                     binary + "\r\n" + binary + "\r\n", long_line + "\r\n" + long_line + "\r\n",
+                                     std::string("caf\xc3\xa9\r\nna\xc3\xafve\r\nspare\r\n")}) {
+        Install install("crossword1.dic", bytes);
+        EXPECT_EQ(install.try_to_play(1),
+                  Texts{"The word list crossword1.dic holds no entry that can be drawn, so Crossword cannot be played."});
+        const Quarn& q = *install.world.q;
+        EXPECT_TRUE(q.form_options.visible && !q.form_game_screen.visible);
+        EXPECT_EQ(q.state.game_type, "Crossword");
+        EXPECT_EQ(q.state.game_time_left, 10);
+    }
+}
+
+TEST(Damage, AWordListWithSomeGoodEntriesPlaysThem) {
+    Install install("anagrams1.dic", std::string("cat\n") + binary + "\n" + long_line + "\ndog,spare");
+    EXPECT_EQ(install.try_to_play(0).front(), "Are you ready Ann");
+    // Entries: 1 cat, 2 to 4 pieces of the binary line, 5 the long line, 6 dog,
+    // 7 the spare. Only cat and dog can be laid out.
+    const auto& used = install.world.drawn("Anagrams").used_record().used;
     EXPECT_EQ(std::count(used.begin(), used.end(), true), 1);
     EXPECT_TRUE(used[1] || used[6]);
 }
 
-TEST_F(Damage, UsedRecordsAreReadGentlyAndWrittenWhole) {
-    for (std::string bytes : {std::string(), std::string("True\r\nTru"), std::string("True\nTrue\n"),
-                              std::string("True,True,True\r\n") + test::crlf_lines(std::vector<std::string>(1100, "True")),
-                              std::string("\"True\r\n"), binary, long_line, std::string("Tr\xc3\xbc\x65\r\n"), std::string("99999\r\n")}) {
-        Install d;
-        d.world.write("anagrams1_used.dat", bytes);
-        d.try_to_start(0);
-        std::string written = d.world.read("anagrams1_used.dat");
-        EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 1001);
-        EXPECT_EQ(written.find('\n'), written.find('\r') + 1);
+TEST(Damage, UsedRecordsAreReadGentlyAndWrittenWhole) {
+    for (const std::string& bytes :
+         {std::string(), std::string("True\r\nTru"), std::string("True\nTrue\n"), std::string("\"True\r\n"), binary,
+          long_line, std::string("Tr\xc3\xbc\x65\r\n"), std::string("99999\r\n"),
+          "True,True,True\r\n" + test::crlf_lines(Texts(1100, "True"))}) {
+        Install install("anagrams1_used.dat", bytes);
+        install.try_to_play(0);
+        const Texts written = test::lines_of(install.world.dir / "anagrams1_used.dat");
+        ASSERT_EQ(written.size(), 1001u);
+        EXPECT_EQ(std::count(written.begin(), written.end(), "True") + std::count(written.begin(), written.end(), "False"),
+                  1001);
     }
-    std::filesystem::remove(world.dir / "crossword1_used.dat");
-    Quarn& q = world.start();
-    EXPECT_FALSE(dynamic_cast<const DrawnEntryGame&>(*q.find_game("Crossword")).used_record().used[1])
-        << "a missing record reads as nothing used";
+    Install missing("crossword1_used.dat", "");
+    std::filesystem::remove(missing.world.dir / "crossword1_used.dat");
+    missing.world.start();
+    EXPECT_FALSE(missing.world.drawn("Crossword").used_record().used[1]) << "a missing record reads as nothing used";
 }
 
-TEST_F(Damage, HighScoreFilesRecoverToEmptyPlacesAndKeepWhatReads) {
-    Quarn& q = world.start();
-    const auto file = world.dir / "worddrop.hi";
-    auto& table = q.form_game_screen.high_scores;
-    auto load = [&](const std::string& bytes) {
-        world.write("worddrop.hi", bytes);
-        load_high_scores(table, file);
-    };
-    load("");
-    EXPECT_EQ(table[0].name, "");
-    load("\"Al\"\n70000\n\"Jan,1,2000\"\n\"Bo\"\n-70000\n\"x\"\n\"Cy\"\n5");
-    EXPECT_EQ(table[0].score, "32767");
-    EXPECT_EQ(table[1].score, "-32768");
-    EXPECT_EQ(table[2].name, "") << "a place cut off mid-way is left empty";
-    load("\"Al\",10,\"d\",\"Bo\",20,\"e\"," + test::crlf_lines(std::vector<std::string>(200, "\"z\"")));
-    EXPECT_EQ(table[1].name, "Bo");
-    load("\"" + long_line + "\"\r\n5\r\n\"" + binary);
-    EXPECT_EQ(table[0].name.size(), 255u);
-    load("\"Jos\xc3\xa9\"\r\n5\r\n\"Jan,1,2000\r\n");
-    EXPECT_EQ(table[0].name, "Jos\xc3\xa9");
+TEST(Damage, HighScoreFilesRecoverToEmptyPlacesAndKeepWhatReads) {
+    auto table_of = [](const std::string& bytes) { return read_high_score_table(bytes); };
+    EXPECT_EQ(table_of("")[0].name, "");
+    const HighScoreTable cut = table_of("\"Al\"\n70000\n\"Jan,1,2000\"\n\"Bo\"\n-70000\n\"Ja\n");
+    EXPECT_EQ(cut[0].score, "32767");
+    EXPECT_EQ(cut[1].score, "-32768");
+    EXPECT_EQ(cut[1].date, "Ja\n") << "a place cut inside its date keeps what is there";
+    EXPECT_EQ(table_of("\"Al\"\n5\n\"Jan,1,2000\"\n\"Bo\"\n9")[1].name, "") << "a place cut before its date is empty";
+    EXPECT_EQ(table_of("\"Al\",10,\"d\",\"Bo\",20,\"e\"," + test::crlf_lines(Texts(200, "\"z\"")))[1].name, "Bo");
+    EXPECT_EQ(table_of("\"" + long_line + "\"\r\n5\r\n\"" + binary)[0].name.size(), 255u);
+    EXPECT_EQ(table_of("\"Jos\xc3\xa9\"\r\n5\r\n\"Jan,1,2000\r\n")[0].name, "Jos\xc3\xa9");
+
+    // A name that would break the file is stored so that it reads back.
+    HighScoreTable table{};
     table[0].name = "A \"B\", C\r\nD";
-    save_high_scores(world.pump, table, file);
-    load_high_scores(table, file);
-    EXPECT_EQ(table[0].name, "A 'B', C  D");
+    EXPECT_EQ(table_of(high_score_bytes(table))[0].name, "A 'B', C  D");
 }
 
 // A save that cannot happen leaves the old file whole and says so.
-TEST_F(Damage, FailedSavesKeepTheOldFileAndTellThePlayer) {
+TEST(Damage, FailedSavesKeepTheOldFileAndTellThePlayer) {
+    Install install("test.txt", "");
+    test::World& world = install.world;
     Quarn& q = world.start();
     const auto file = world.dir / "mixnmatch.hi";
     const std::string old_table = world.read("mixnmatch.hi");
@@ -165,35 +159,34 @@ TEST_F(Damage, FailedSavesKeepTheOldFileAndTellThePlayer) {
         world.pump.boxes.clear();
         save_high_scores(world.pump, q.form_game_screen.high_scores, file);
         ASSERT_EQ(world.pump.boxes.size(), 1u) << why;
-        EXPECT_NE(world.pump.boxes[0].text.find("mixnmatch.hi"), std::string::npos);
+        EXPECT_NE(world.pump.boxes[0].text.find("The high scores could not be saved to mixnmatch.hi"), std::string::npos);
         EXPECT_EQ(world.read("mixnmatch.hi"), old_table) << why;
     };
-    ::chmod((world.dir / "mixnmatch.hi").c_str(), 0444);
+    ::chmod(file.c_str(), 0444);
     expect_refused("read-only file");
-    ::chmod((world.dir / "mixnmatch.hi").c_str(), 0644);
+    ::chmod(file.c_str(), 0644);
     ::chmod(world.dir.c_str(), 0555);
     expect_refused("read-only folder");
     ::chmod(world.dir.c_str(), 0755);
-    {
-        // A disk that fills up halfway through the new copy.
-        rlimit old_limit{};
-        ::getrlimit(RLIMIT_FSIZE, &old_limit);
-        rlimit tiny = old_limit;
-        tiny.rlim_cur = 16;
-        auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
-        ::setrlimit(RLIMIT_FSIZE, &tiny);
-        expect_refused("the new copy cannot be written whole");
-        ::setrlimit(RLIMIT_FSIZE, &old_limit);
-        std::signal(SIGXFSZ, old_handler);
-        for (const auto& entry : std::filesystem::directory_iterator(world.dir))
-            EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << "the partial copy is removed";
-    }
+    // A disk that fills up halfway through the new copy.
+    rlimit old_limit{};
+    ::getrlimit(RLIMIT_FSIZE, &old_limit);
+    rlimit tiny = old_limit;
+    tiny.rlim_cur = 16;
+    auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &tiny);
+    expect_refused("the new copy cannot be written whole");
+    ::setrlimit(RLIMIT_FSIZE, &old_limit);
+    std::signal(SIGXFSZ, old_handler);
+    for (const auto& entry : std::filesystem::directory_iterator(world.dir))
+        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << "the partial copy is removed";
 
     ::chmod((world.dir / "anagrams1_used.dat").c_str(), 0444);
     world.pump.boxes.clear();
     q.find_game("Anagrams")->finish(q.stage);
     ASSERT_EQ(world.pump.boxes.size(), 1u);
-    EXPECT_NE(world.pump.boxes[0].text.find("anagrams1_used.dat"), std::string::npos);
+    EXPECT_NE(world.pump.boxes[0].text.find("The used-word record could not be saved to anagrams1_used.dat"),
+              std::string::npos);
 }
 
 } // namespace

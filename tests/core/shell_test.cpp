@@ -3,117 +3,99 @@
 #include "shell/setup_windows.h"
 #include "shell/title_animation.h"
 
-#include "harness.h"
+#include "world.h"
 
 #include <gtest/gtest.h>
 
 namespace quarn {
 namespace {
 
-using test::World;
+using Texts = std::vector<std::string>;
 
 struct Shell : ::testing::Test {
     Shell() { world.write_standard_files(); }
-    World world;
+    test::World world;
 };
 
-TEST_F(Shell, StartUpShowsTheMenuWithNothingSelected) {
+TEST_F(Shell, StartUpShowsTheMenuWithNothingSelectedThenLoadsAndBeeps) {
     Quarn& q = world.start();
     EXPECT_TRUE(q.form_options.visible);
     EXPECT_FALSE(q.form_game_screen.visible);
-    EXPECT_TRUE(q.form_game_screen.created);
     EXPECT_EQ(world.pump.beeps, 1);
     for (Colour c : q.form_options.game_button_colours) EXPECT_EQ(c, colours::light_grey);
     EXPECT_EQ(q.state.game_type, "");
     EXPECT_EQ(q.state.clicked_cell, -1);
     EXPECT_EQ(q.dictionary_words.word(1), "act");
-    EXPECT_FALSE(q.form_game_screen.game_timer.enabled());
+    EXPECT_FALSE(q.form_game_screen.game_timer.enabled() || q.form_game_screen.score_timer.enabled());
     EXPECT_TRUE(q.form_options.timer.enabled());
     for (const Cell& cell : q.form_game_screen.cells) EXPECT_EQ(cell.background, colours::light_grey);
-}
 
-TEST_F(Shell, ExactlyOneGameButtonIsYellow) {
-    Quarn& q = world.start();
     select_game(q, 1);
     select_game(q, 3);
     EXPECT_EQ(q.state.game_type, "Worddrop");
-    EXPECT_EQ(q.form_options.game_button_colours[3], colours::yellow);
-    EXPECT_EQ(std::count(q.form_options.game_button_colours.begin(), q.form_options.game_button_colours.end(),
-                         colours::yellow),
-              1);
+    const auto& buttons = q.form_options.game_button_colours;
+    EXPECT_EQ(buttons, (std::array<Colour, 4>{colours::light_grey, colours::light_grey, colours::light_grey, colours::yellow}));
 }
 
-TEST_F(Shell, PlayGameWithNothingSetUpAsksInOrder) {
-    Quarn& q = world.start();
-    play_game(q);
-    EXPECT_EQ(world.pump.box_texts(),
-              (std::vector<std::string>{"You haven't selected the game you want to play",
-                                        "You haven't selected the game time", "You haven't entered any players names"}));
-    EXPECT_FALSE(q.form_game_screen.visible);
-}
-
-TEST_F(Shell, NamesAreCountedOnEveryEdit) {
+TEST_F(Shell, NamesAreCountedOnEveryEditAndTheGameLengthTakesTheLastTick) {
     Quarn& q = world.start();
     open_enter_names(q);
     EXPECT_FALSE(q.form_options.visible);
-    names_changed(q.state, q.form_enter_names, 2, "Ann");
-    EXPECT_EQ(q.state.player_count, 1);
-    names_changed(q.state, q.form_enter_names, 0, "  ");
-    EXPECT_EQ(q.state.player_count, 2) << "blanks count as a name";
-    names_changed(q.state, q.form_enter_names, 0, "");
-    names_changed(q.state, q.form_enter_names, 2, "");
-    EXPECT_EQ(q.state.player_count, 0);
+    for (auto [box, name, count] : {std::tuple{2, "Ann", 1}, {0, "  ", 2}, {0, "", 1}, {2, "", 0}}) {
+        names_changed(q.state, q.form_enter_names, box, name);
+        EXPECT_EQ(q.state.player_count, count) << box << " '" << name << "'";
+    }
     names_exit(q.form_enter_names, q.form_options);
     EXPECT_TRUE(q.form_options.visible);
-    EXPECT_FALSE(q.form_enter_names.visible);
-}
 
-TEST_F(Shell, GameLengthTakesTheLastTick) {
-    Quarn& q = world.start();
+    GameLengthModel& length = q.form_enter_game_length;
     open_game_length(q);
     world.pump.run_for(50);
-    game_length_exit(q.state, q.form_enter_game_length, q.form_options);
+    game_length_exit(q.state, length, q.form_options);
     EXPECT_EQ(q.state.game_time_left, 0) << "Exit before the first tick";
     open_game_length(q);
-    world.pump.run_for(100);
-    EXPECT_EQ(q.form_enter_game_length.hours, "0");
-    EXPECT_EQ(q.form_enter_game_length.minutes, "10");
-    slider_moved(q.form_enter_game_length, 125);
-    world.pump.run_for(100);
-    EXPECT_EQ(q.form_enter_game_length.hours, "2");
-    EXPECT_EQ(q.form_enter_game_length.minutes, "5");
-    slider_moved(q.form_enter_game_length, 500);
-    world.pump.run_for(100);
-    EXPECT_EQ(q.state.game_length, 180);
-    game_length_exit(q.state, q.form_enter_game_length, q.form_options);
-    EXPECT_EQ(q.state.game_time_left, 180);
-    EXPECT_TRUE(q.form_options.visible);
+    for (auto [minutes, hours_shown, minutes_shown] :
+         {std::tuple{10, "0", "10"}, {125, "2", "5"}, {500, "3", "0"}, {1, "0", "2"}}) {
+        slider_moved(length, minutes);
+        world.pump.run_for(100);
+        EXPECT_EQ(length.hours + ":" + length.minutes, std::string(hours_shown) + ":" + minutes_shown) << minutes;
+    }
+    slider_moved(length, 90);
+    game_length_exit(q.state, length, q.form_options);
+    EXPECT_EQ(q.state.game_time_left, 2) << "the reading of the last tick, not the slider";
 }
 
-TEST_F(Shell, PlayGameOpensTheGameScreen) {
+TEST_F(Shell, PlayGameChecksTheSetUpThenOpensThePlayWindow) {
     Quarn& q = world.start();
+    play_game(q);
+    EXPECT_EQ(world.pump.box_texts(), (Texts{"You haven't selected the game you want to play",
+                                             "You haven't selected the game time", "You haven't entered any players names"}));
+    EXPECT_FALSE(q.form_game_screen.visible);
+
     world.set_up(2, 125, {"Ann", "", "Cy"});
+    world.pump.boxes.clear();
     world.pump.on_box([&](const std::string& text) {
-        if (text.rfind("Are you ready", 0) == 0) {
-            EXPECT_TRUE(q.form_game_screen.visible);
+        if (text == "Are you ready Ann") {
+            const GameScreenModel& screen = q.form_game_screen;
+            EXPECT_TRUE(screen.visible);
             EXPECT_FALSE(q.form_options.visible);
-            EXPECT_EQ(q.form_game_screen.heading, "Mix 'N Match");
-            EXPECT_EQ(q.form_game_screen.clock_hours, "2");
-            EXPECT_EQ(q.form_game_screen.clock_minutes, "5");
-            EXPECT_EQ(q.form_game_screen.bar_maximum, 125);
-            EXPECT_EQ(q.form_game_screen.names[2], "Cy");
-            EXPECT_TRUE(q.form_game_screen.game_timer.enabled());
+            EXPECT_EQ(screen.heading, "Mix 'N Match");
+            EXPECT_EQ(screen.clock_hours + ":" + screen.clock_minutes, "2:5");
+            EXPECT_EQ(screen.bar_maximum, 125);
+            EXPECT_EQ(screen.names, (std::array<std::string, 4>{"Ann", "", "Cy", ""}));
+            EXPECT_TRUE(screen.game_timer.enabled());
+            EXPECT_TRUE(q.form_show_score.found_list_visible);
+            world.pump.after(100, [&] { exit_clicked(q); });
         }
         return test::SimPump::Answer{10, true};
     });
-    world.pump.after(5000, [&] { exit_clicked(q); });
     play_game(q);
     EXPECT_TRUE(q.form_options.visible);
-    // After a game the set-up must be made again, but the names stay.
+    // After a game the game and its length must be chosen again; the names stay.
     world.pump.boxes.clear();
     play_game(q);
-    EXPECT_EQ(world.pump.box_texts(), (std::vector<std::string>{"You haven't selected the game you want to play",
-                                                                "You haven't selected the game time"}));
+    EXPECT_EQ(world.pump.box_texts(),
+              (Texts{"You haven't selected the game you want to play", "You haven't selected the game time"}));
 }
 
 TEST_F(Shell, AListWithNothingToDrawIsToldAndChangesNothing) {
@@ -121,37 +103,28 @@ TEST_F(Shell, AListWithNothingToDrawIsToldAndChangesNothing) {
     Quarn& q = world.start();
     world.set_up(0, 10, {"Ann"});
     play_game(q);
-    ASSERT_EQ(world.pump.boxes.size(), 1u);
-    EXPECT_NE(world.pump.boxes[0].text.find("anagrams1.dic"), std::string::npos);
+    EXPECT_EQ(world.pump.box_texts(),
+              Texts{"The word list anagrams1.dic holds no entry that can be drawn, so Anagrams cannot be played."});
     EXPECT_TRUE(q.form_options.visible);
     EXPECT_FALSE(q.form_game_screen.visible);
     EXPECT_EQ(q.state.game_type, "Anagrams");
     EXPECT_EQ(q.state.game_time_left, 10);
 }
 
-TEST_F(Shell, FileExitAndCloseEndTheProgram) {
-    Quarn& q = world.start();
-    menu_about(q);
-    EXPECT_THROW(menu_exit(q), test::SimProgramEnded);
-    EXPECT_THROW(main_menu_closed(q), test::SimProgramEnded);
-}
-
-TEST_F(Shell, AboutAndInstructionsComeToTheFront) {
+TEST_F(Shell, TheMenusEndTheProgramAndBringTheirWindowsToTheFront) {
     Quarn& q = world.start();
     menu_about(q);
     menu_about(q);
     EXPECT_EQ(q.frmAbout.raise_requests, 1);
     menu_instructions(q);
-    EXPECT_TRUE(q.form_options.visible);
-    q.frmAbout.hide();
-    q.form_help.hide();
-    EXPECT_FALSE(q.frmAbout.visible);
-    EXPECT_FALSE(q.form_help.visible);
+    EXPECT_TRUE(q.form_help.visible && q.form_options.visible);
+    EXPECT_THROW(menu_exit(q), test::SimProgramEnded);
+    EXPECT_THROW(main_menu_closed(q), test::SimProgramEnded);
 }
 
 TEST_F(Shell, TitleLettersScatterAndSettleAtTheirPlaces) {
     for (double scatter : {0.0, 0.0004, 0.37, 0.999}) {
-        World w;
+        test::World w;
         w.write_standard_files();
         // Ten steps and the scatter product for the first reset.
         w.random.queued = {0.1, 0.9, 0.5, 0.5, 0.0, 0.99, 0.3, 0.7, 0.2, 0.8, scatter};
@@ -160,9 +133,10 @@ TEST_F(Shell, TitleLettersScatterAndSettleAtTheirPlaces) {
         int ticks = 0;
         for (; ticks < 2000; ++ticks) {
             title_tick(q.state, q.form_options);
-            if (q.form_options.letter_left != title_resting_left) left_rest = true;
+            left_rest = left_rest || q.form_options.letter_left != title_resting_left;
             bool at_rest = true;
-            for (int i = 0; i < 5; ++i) at_rest = at_rest && q.state.title_step_left[i] == 0 && q.state.title_step_top[i] == 0;
+            for (int i = 0; i < title_letters; ++i)
+                at_rest = at_rest && q.state.title_step_left[i] == 0 && q.state.title_step_top[i] == 0;
             if (at_rest) break;
         }
         EXPECT_TRUE(left_rest) << "the letters leave their places during the first 200 ticks";

@@ -2,10 +2,11 @@
 #include "words/dictionary.h"
 #include "words/word_list.h"
 
-#include "harness.h"
+#include "world.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <random>
 #include <set>
 
@@ -14,38 +15,41 @@ namespace {
 
 using Slots = std::vector<std::size_t>;
 
-TEST(Dictionary, EndMarkerHidesWhatFollows) {
-    Dictionary d({"cat", "dog", "999", "emu"});
-    EXPECT_EQ(d.entries().size(), 5u);
-    EXPECT_EQ(d.word(4), "emu");
-    EXPECT_EQ(d.exact("cat"), Slots{1});
-    EXPECT_TRUE(d.exact("emu").empty());
-    EXPECT_TRUE(d.contained_in("emus").empty());
-    EXPECT_TRUE(d.exact("Cat").empty());
+Dictionary dictionary_of(const std::vector<std::string>& items) {
+    Dictionary d;
+    d.read(test::crlf_lines(items));
+    return d;
 }
 
-TEST(Dictionary, ScansReportInFileOrderWithDuplicates) {
-    Dictionary d({"some", "so", "x", "me", "", "om", "o", "so", "999", "s"});
-    EXPECT_EQ(d.exact("so"), (Slots{2, 8}));
+TEST(Dictionary, ScansReportInFileOrderUpToTheEndMarker) {
+    const Dictionary d = dictionary_of({"some", "so", "x", "me", "", "om", "o", "so", "999", "s", "emu"});
+    EXPECT_EQ(d.exact("so"), (Slots{2, 8})) << "a word listed twice is reported twice";
+    EXPECT_TRUE(d.exact("emu").empty()) << "nothing after the end marker";
+    EXPECT_TRUE(d.exact("So").empty()) << "no case folding";
     EXPECT_EQ(d.contained_in("some"), (Slots{1, 2, 4, 5, 6, 7, 8}));
-    EXPECT_TRUE(d.contained_in("").empty()) << "an empty run contains nothing";
-    EXPECT_EQ(d.contained_in("q"), Slots{5}) << "the empty entry is inside every text";
     EXPECT_EQ(d.contained_in("soso"), (Slots{2, 5, 7, 8})) << "each entry once per text";
-}
+    EXPECT_EQ(d.contained_in("q"), Slots{5}) << "the empty entry is inside every text";
+    EXPECT_TRUE(d.contained_in("").empty()) << "an empty run contains nothing";
+    EXPECT_EQ(d.end_slot(), 9u);
+    EXPECT_EQ(d.word(11), "emu") << "items after the end marker are loaded all the same";
 
-TEST(Dictionary, WithoutEndMarkerScansStopAfterTheLastItem) {
-    Dictionary d({"at", "cat"});
-    EXPECT_EQ(d.end_slot(), 3u);
-    EXPECT_EQ(d.contained_in("cat"), (Slots{1, 2}));
+    const Dictionary unmarked = dictionary_of({"at", "cat"});
+    EXPECT_EQ(unmarked.contained_in("cat"), (Slots{1, 2})) << "without an end marker the scans stop after the last item";
+    const Dictionary never_loaded;
+    EXPECT_TRUE(never_loaded.exact("cat").empty());
+    EXPECT_TRUE(never_loaded.contained_in("cat").empty());
 }
 
 TEST(Dictionary, LoadsEveryItemOfTheFileInOrder) {
-    test::World world;
-    world.write("d.dic", "cat\r\n\r\n\"a,b\"\r\n999\r\nemu\r\n");
+    test::TempFolder folder;
+    std::ofstream(folder.path / "d.dic", std::ios::binary) << "cat\r\n\r\n\"a,b\"\r\n999\r\n";
     Dictionary d;
-    ASSERT_TRUE(d.load(world.dir / "d.dic"));
-    EXPECT_EQ(d.entries(), (std::vector<std::string>{"", "cat", "", "a,b", "999", "emu"}));
-    EXPECT_FALSE(d.load(world.dir / "missing.dic"));
+    ASSERT_TRUE(d.load(folder.path / "d.dic"));
+    EXPECT_EQ(d.word(1), "cat");
+    EXPECT_EQ(d.word(2), "");
+    EXPECT_EQ(d.word(3), "a,b");
+    EXPECT_EQ(d.end_slot(), 4u);
+    EXPECT_FALSE(d.load(folder.path / "missing.dic"));
 }
 
 // The index must answer exactly what the walk answers, whatever the data.
@@ -62,15 +66,14 @@ TEST(Dictionary, IndexAgreesWithTheLinearWalk) {
         int size = std::uniform_int_distribution<int>(0, 60)(gen);
         for (int i = 0; i < size; ++i) {
             int kind = static_cast<int>(gen() % 20);
-            if (kind == 0) {
+            if (kind == 0)
                 items.push_back("999");
-            } else if (kind == 1 && !items.empty()) {
+            else if (kind == 1 && !items.empty())
                 items.push_back(items[gen() % items.size()]);
-            } else {
+            else
                 items.push_back(random_text(4, 3));
-            }
         }
-        Dictionary d(items);
+        const Dictionary d = dictionary_of(items);
         for (int t = 0; t < 30; ++t) {
             std::string text = random_text(t == 0 ? 20 : 8, 3);
             ASSERT_EQ(d.contained_in(text), d.contained_in_linear(text)) << "text " << text;
@@ -81,68 +84,48 @@ TEST(Dictionary, IndexAgreesWithTheLinearWalk) {
     }
 }
 
-TEST(WordList, CandidatesLeaveTheLastEntryOut) {
-    test::World world;
-    world.write("l.dic", test::crlf_lines({"one", "", "this-entry-is-far-too-long-for-the-board-x", "four", "five"}));
+TEST(WordList, TheLastEntryIsNeverACandidateAndOnlyPlainEntriesAreDrawn) {
     WordList list;
-    ASSERT_TRUE(list.load(world.dir / "l.dic"));
-    EXPECT_EQ(list.count, 4);
-    EXPECT_TRUE(list.drawable(1));
-    EXPECT_FALSE(list.drawable(2)) << "an empty entry keeps its place but is never drawn";
-    EXPECT_FALSE(list.drawable(3));
-    EXPECT_FALSE(list.drawable(5));
+    list.read(test::crlf_lines({"one", "", "this-entry-is-far-too-long-for-the-board-x", "with blank", "five", "six"}));
+    EXPECT_EQ(list.count, 5);
+    const bool drawable[] = {false, true, false, false, false, true, false};
+    for (int p = 0; p <= 6; ++p) EXPECT_EQ(list.drawable(p), drawable[p]) << p;
 
     std::vector<std::string> many;
     for (int i = 0; i < 1200; ++i) many.push_back("w" + std::to_string(i));
-    world.write("many.dic", test::crlf_lines(many));
-    ASSERT_TRUE(list.load(world.dir / "many.dic"));
-    EXPECT_EQ(list.count, 1000);
+    list.read(test::crlf_lines(many));
+    EXPECT_EQ(list.count, 1000) << "only the first 1000 entries are read";
     EXPECT_EQ(list.entries[1000], "w999");
-
-    world.write("one.dic", "only\r\n");
-    ASSERT_TRUE(list.load(world.dir / "one.dic"));
-    EXPECT_FALSE(list.has_candidate());
 }
 
 TEST(PickWord, EveryCandidateOnceBeforeAnyAgain) {
-    test::World world;
-    world.write("l.dic", test::crlf_lines({"a1", "a2", "", "a4", "a5", "spare"}));
     WordList list;
-    ASSERT_TRUE(list.load(world.dir / "l.dic"));
+    list.read(test::crlf_lines({"a1", "a2", "", "a4", "a5", "spare"}));
     UsedRecord record;
     record.used[1000] = true; // beyond the candidates: kept as it is
     test::TestRandom random;
     std::set<int> cycle;
     for (int i = 0; i < 4; ++i) cycle.insert(pick_word(list, record, random).value());
     EXPECT_EQ(cycle, (std::set<int>{1, 2, 4, 5}));
-    int next = pick_word(list, record, random).value();
-    EXPECT_TRUE(next == 1 || next == 2 || next == 4 || next == 5);
-    int marked = 0;
-    for (int p = 1; p <= 5; ++p) marked += record.used[static_cast<std::size_t>(p)];
-    EXPECT_EQ(marked, 1) << "a new cycle began with only the new draw marked";
+    const int next = pick_word(list, record, random).value();
+    EXPECT_TRUE(cycle.count(next));
+    EXPECT_EQ(std::count(record.used.begin() + 1, record.used.begin() + 6, true), 1)
+        << "a new cycle began with only the new draw marked";
     EXPECT_TRUE(record.used[1000]);
     EXPECT_EQ(random.reseeds, 5);
 
-    world.write("none.dic", test::crlf_lines({"", "far-too-long-to-lay-out-on-the-board", "spare"}));
-    ASSERT_TRUE(list.load(world.dir / "none.dic"));
+    list.read(test::crlf_lines({"", "far-too-long-to-lay-out-on-the-board", "spare"}));
     EXPECT_FALSE(pick_word(list, record, random).has_value()) << "nothing to draw, and no endless draw";
 }
 
-TEST(UsedRecord, ReadsGentlyAndWritesWhole) {
-    test::World world;
-    world.write("r.dat", "True\r\nFalse\r\nTrue\r\nmaybe\r\n");
+TEST(UsedRecord, ReadsTrueFalseLinesAndWritesAllOfThem) {
     UsedRecord record;
-    record.load(world.dir / "r.dat");
-    EXPECT_TRUE(record.used[0]);
-    EXPECT_TRUE(record.used[2]);
-    EXPECT_FALSE(record.used[3]) << "neither True nor False reads as False";
-    EXPECT_FALSE(record.used[500]) << "missing lines read as False";
-    ASSERT_EQ(record.save(world.dir / "r.dat"), "");
-    std::string bytes = world.read("r.dat");
+    record.read("True\r\nFalse\r\nTrue\r\nmaybe\r\n");
+    EXPECT_TRUE(record.used[0] && record.used[2]);
+    EXPECT_FALSE(record.used[1] || record.used[3] || record.used[500]);
+    const std::string bytes = record.bytes();
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 1001);
-    EXPECT_EQ(bytes.substr(0, 19), "True\r\nFalse\r\nTrue\r\n");
-    record.load(world.dir / "absent.dat");
-    EXPECT_FALSE(record.used[0]);
+    EXPECT_EQ(bytes.substr(0, 26), "True\r\nFalse\r\nTrue\r\nFalse\r\n");
 }
 
 } // namespace

@@ -1,14 +1,14 @@
-// Whole games through the real windows: the program as main() builds it, on
+// A whole game through the real windows: the program as main() builds it, on
 // the real Qt pump sped up by a time scale, in a working directory seeded with
 // the shipped data. A scripted player looks at the screen every few
 // milliseconds, answers the boxes and clicks the real widgets.
 #pragma once
-#include "shell/quarn.h"
 #include "qt_event_pump.h"
+#include "shell/quarn.h"
 #include "system_dates.h"
 #include "windows.h"
+#include "world.h"
 
-#include <QAbstractButton>
 #include <QLabel>
 #include <QPointer>
 #include <QString>
@@ -19,7 +19,6 @@
 
 #include <chrono>
 #include <condition_variable>
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -57,38 +56,19 @@ protected:
     // Builds the program on a pump running time_scale times faster and starts
     // it on the main menu, as main() does.
     void start(double time_scale);
-
     // Runs Qt's loop until done() holds or the real time is up; false on time-out.
     static bool wait_for(const std::function<bool()>& done, int timeout_ms = 5000);
 
-    template <class W = QWidget>
-    static W* find(QWidget& window, const char* name) {
-        W* widget = window.findChild<W*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
     static QString text_of(QWidget& window, const char* label_name);
-    QLabel* cell(int index) const { return windows->game_screen.cell(index); }
-    std::string cell_text(int index) const { return cell(index)->text().toStdString(); }
-    bool cell_is_white(int index) const;
+    std::string cell_text(int index) const { return windows->game_screen.cell(index)->text().toStdString(); }
     void press_cell(int index);
-
     // Picks the game, types the names and moves the slider through the
-    // set-up windows, as a player would.
-    void set_up(int game_button, const QStringList& names, int minutes);
-    // Presses "Play Game" and returns when the program is back from the game.
-    void play();
+    // set-up windows, as a player would, then presses "Play Game" and returns
+    // when the program is back from the game.
+    void play(int game_button, const QString& name, int minutes);
 
-    // One look at the screen; the game's own moves go in on_move, which is
-    // called only while a turn's counter runs and nothing else waits.
-    void poll();
-    // Runs the action from Qt's loop rather than inside the poll, so that a
-    // handler that waits in a loop of its own (a box, the turn result) does
-    // not hold the poll up.
-    void later(std::function<void()> action);
-    bool turn_running() const;
-
-    std::filesystem::path directory;
+    test::TempFolder folder;
+    const std::filesystem::path& directory = folder.path;
     QtEventPump pump;
     ClockSeededRandom random{clock_nanoseconds};
     SystemDates dates;
@@ -99,13 +79,19 @@ protected:
     // What the player met, in order.
     std::vector<QString> boxes;       // texts of the boxes it answered
     std::vector<int> turn_points;     // the points of each turn result
-    std::vector<QStringList> found;   // the words listed with each result
     std::vector<QString> seen_scores; // seat 0's score label, each change
     QString seen_heading, seen_turn, seen_winner, seen_winner_score, seen_new_hiscore;
     bool winner_before_game_over = false;
+    // The player's moves, made while a turn's counter runs and nothing else waits.
     std::function<void()> on_move;
+    // Runs the action from Qt's loop rather than inside the poll, so that a
+    // handler that waits in a loop of its own does not hold the poll up.
+    void later(std::function<void()> action);
 
 private:
+    void poll();
+    bool turn_running() const;
+
     QTimer poller_;
     QPointer<QMessageBox> answered_;
     bool result_answered_ = false;

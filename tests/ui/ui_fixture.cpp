@@ -6,26 +6,16 @@
 #include <QApplication>
 #include <QStyleFactory>
 
-#include <atomic>
-#include <string>
-#include <unistd.h>
-
 namespace quarn::ui::testing {
 
 UiTest::UiTest() {
-    static std::atomic<int> count{0};
-    directory = std::filesystem::temp_directory_path() /
-                ("quarn_ui_" + std::to_string(::getpid()) + "_" + std::to_string(count++));
-    std::filesystem::create_directories(directory);
-    q = std::make_unique<Quarn>(Services{pump, random, dates, directory});
+    q = std::make_unique<Quarn>(Services{pump, random, dates, folder.path});
     windows = std::make_unique<Windows>(*q, pump);
 }
 
 UiTest::~UiTest() {
     windows.reset();
     q.reset();
-    std::error_code ignored;
-    std::filesystem::remove_all(directory, ignored);
 }
 
 void UiTest::click(QWidget* widget, Qt::MouseButton button) {

@@ -89,6 +89,7 @@ void Dictionary::build_index() {
 }
 
 std::uint32_t Dictionary::first_slot(std::string_view word, std::uint64_t hash) const {
+    if (buckets_.empty()) return 0; // never loaded
     const std::size_t mask = buckets_.size() - 1;
     for (std::size_t b = hash & mask; buckets_[b].slot != 0; b = (b + 1) & mask)
         if (buckets_[b].hash == static_cast<std::uint32_t>(hash) && slots_[buckets_[b].slot] == word)

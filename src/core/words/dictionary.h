@@ -27,6 +27,7 @@ public:
 
     // Every slot, 0 included (slot 0 always holds the empty text).
     const std::vector<std::string>& entries() const { return slots_; }
+    std::size_t size() const { return slots_.size(); }
     // The first slot holding "999", or one past the last item when there is none.
     std::size_t end_slot() const { return end_; }
     const std::string& word(std::size_t slot) const { return slots_[slot]; }

@@ -1,7 +1,8 @@
 // The test world.
-#include "harness.h"
+#include "world.h"
 
 #include "board/letter_grid.h"
+#include "scores/score_windows.h"
 #include "shell/main_menu.h"
 #include "shell/setup_windows.h"
 
@@ -10,7 +11,30 @@
 #include <sstream>
 #include <unistd.h>
 
+#include <gtest/gtest.h>
+
 namespace quarn::test {
+
+double TestRandom::next() {
+    if (queued.empty()) return std::uniform_real_distribution<double>(0.0, 1.0)(engine_);
+    double r = queued.front();
+    queued.erase(queued.begin());
+    return r;
+}
+
+TempFolder::TempFolder() {
+    static std::atomic<int> counter{0};
+    path = std::filesystem::temp_directory_path() /
+           ("quarn-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::remove_all(path);
+    std::filesystem::create_directories(path);
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(path, ignored);
+}
 
 std::string crlf_lines(const std::vector<std::string>& lines) {
     std::string bytes;
@@ -25,19 +49,19 @@ std::string read_file(const std::filesystem::path& path) {
     return out.str();
 }
 
-World::World() {
-    static std::atomic<int> counter{0};
-    dir = std::filesystem::temp_directory_path() /
-          ("quarn-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
+std::vector<std::string> lines_of(const std::filesystem::path& path) {
+    const std::string bytes = read_file(path);
+    std::vector<std::string> lines;
+    std::size_t from = 0;
+    for (std::size_t end; (end = bytes.find("\r\n", from)) != std::string::npos; from = end + 2)
+        lines.push_back(bytes.substr(from, end - from));
+    EXPECT_EQ(from, bytes.size()) << path << " has a line without CR LF";
+    return lines;
 }
 
-World::~World() {
-    q.reset();
-    std::error_code ec;
-    std::filesystem::remove_all(dir, ec);
-}
+World::World() = default;
+
+World::~World() { q.reset(); }
 
 void World::write(const std::string& name, const std::string& bytes) {
     std::ofstream out(dir / name, std::ios::binary | std::ios::trunc);
@@ -65,7 +89,8 @@ Quarn& World::start() {
 
 void World::set_up(int game_index, int minutes, const std::vector<std::string>& names) {
     select_game(*q, game_index);
-    for (std::size_t i = 0; i < names.size(); ++i) names_changed(q->state, q->form_enter_names, static_cast<int>(i), names[i]);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        names_changed(q->state, q->form_enter_names, static_cast<int>(i), names[i]);
     open_game_length(*q);
     slider_moved(q->form_enter_game_length, minutes);
     pump.run_for(150);
@@ -98,17 +123,31 @@ std::int64_t World::arrange(std::int64_t from_ms, const std::string& text, int f
     return t;
 }
 
-void World::answer_boxes_quickly() {
-    pump.on_box([](const std::string&) { return SimPump::Answer{10, true}; });
+void World::play_turns(std::function<void()> move) {
+    pump.on_box([this, move](const std::string& text) {
+        if (text.rfind("Are you ready", 0) == 0) pump.after(15, move);
+        return SimPump::Answer{10, true};
+    });
+    confirm_results();
 }
 
 void World::confirm_results() {
-    // Polls like a player glancing at the screen every few tenths of a second.
-    result_poller = [this] {
+    // Like a player glancing at the screen every few tenths of a second.
+    every_tenth([this] {
         if (q->form_show_score.visible && !q->state.score_ok_clicked) score_ok(q->state);
-        pump.after(200, result_poller);
-    };
-    pump.after(200, result_poller);
+    });
+}
+
+void World::every_tenth(std::function<void()> action) {
+    repeating_.push_back(std::move(action));
+    repeat(repeating_.size() - 1);
+}
+
+void World::repeat(std::size_t which) {
+    pump.after(100, [this, which] {
+        repeating_[which]();
+        repeat(which);
+    });
 }
 
 } // namespace quarn::test

@@ -1,11 +1,13 @@
-// A fresh program per test: a temporary working directory with small data
-// files, the simulated pump, a fixed random sequence and a fixed date, plus
-// helpers that play like a player would.
+// What every suite builds on: a temporary folder, a fixed date and random
+// sequence, file helpers, and a fresh program per test on the simulated pump
+// with helpers that play like a player would.
 #pragma once
+#include "games/drawn_entry.h"
 #include "shell/quarn.h"
 #include "sim_pump.h"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <random>
 #include <string>
@@ -18,14 +20,7 @@ class TestRandom final : public RandomSource {
 public:
     explicit TestRandom(std::uint64_t seed = 7) : engine_(seed) {}
     void seed_from_clock() override { ++reseeds; }
-    double next() override {
-        if (!queued.empty()) {
-            double r = queued.front();
-            queued.erase(queued.begin());
-            return r;
-        }
-        return std::uniform_real_distribution<double>(0.0, 1.0)(engine_);
-    }
+    double next() override;
     std::vector<double> queued; // taken first, in order
     int reseeds = 0;
 
@@ -40,8 +35,20 @@ public:
     Date date{2004, 1, 5};
 };
 
+// A folder of its own for one test, removed with everything in it afterwards.
+struct TempFolder {
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    std::filesystem::path path;
+};
+
+// The lines joined, each ended by CR LF.
 std::string crlf_lines(const std::vector<std::string>& lines);
 std::string read_file(const std::filesystem::path& path);
+// The lines of a file whose every line must end in CR LF.
+std::vector<std::string> lines_of(const std::filesystem::path& path);
 
 struct World {
     World();
@@ -52,6 +59,8 @@ struct World {
     // The working directory of a small installation; change files before start().
     void write_standard_files();
     Quarn& start();
+    // The word list and record of Anagrams or Crossword.
+    DrawnEntryGame& drawn(std::string_view key) const { return dynamic_cast<DrawnEntryGame&>(*q->find_game(key)); }
 
     // Players and set-up as the windows would do them.
     void set_up(int game_index, int minutes, const std::vector<std::string>& names);
@@ -60,17 +69,25 @@ struct World {
     // Plans the swaps that lay the text out from cell `first` onwards (along a
     // row, or down a column with step 13) and schedules their clicks.
     std::int64_t arrange(std::int64_t from_ms, const std::string& text, int first, int step = 1);
-    // Answers "Are you ready" and OK boxes at once, and Yes to Quit questions.
-    void answer_boxes_quickly();
+    // Answers every box at once (Yes to the Quit question), clicks OK of the
+    // turn result whenever it shows, and plays each turn with move shortly
+    // after its "Are you ready " box.
+    void play_turns(std::function<void()> move);
     // Clicks OK of the turn result window whenever it is shown.
     void confirm_results();
+    // Runs action every 100 ms of virtual time while the program runs.
+    void every_tenth(std::function<void()> action);
 
-    std::filesystem::path dir;
+    TempFolder folder;
+    const std::filesystem::path& dir = folder.path;
     SimPump pump;
     TestRandom random;
     FixedDate dates;
     std::unique_ptr<Quarn> q;
-    std::function<void()> result_poller;
+
+private:
+    std::vector<std::function<void()>> repeating_;
+    void repeat(std::size_t which);
 };
 
 } // namespace quarn::test

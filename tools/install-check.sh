@@ -80,6 +80,15 @@ for size in 48 64 128 256; do
         fail "the ${size}x$size icon is not $size pixels square"
 done
 
+# The launcher's manual page, with the folders of this build filled in.
+mandir=$(sed -n 's/^CMAKE_INSTALL_MANDIR:[A-Z]*=//p' "$build/CMakeCache.txt")
+man_page=$prefix/${mandir:-share/man}/man6/quarn.6
+if [ -f "$man_page" ]; then
+    ! grep -q '@[A-Z_]*@' "$man_page" || fail "the manual page has a folder left unfilled"
+else
+    fail "manual page man6/quarn.6 not installed"
+fi
+
 desktop=$prefix/$datadir/applications/$app_id.desktop
 metainfo=$prefix/$datadir/metainfo/$app_id.metainfo.xml
 [ -f "$desktop" ] || fail "desktop entry not installed"

@@ -49,7 +49,7 @@ version=$(cd "$copy" && dpkg-parsechangelog -SVersion)
 cmake_version=$(sed -n 's/^project(Quarn VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 [ "$version" = "$cmake_version" ] ||
     fail "debian/changelog says $version, CMakeLists.txt says $cmake_version"
-grep -q "\"Version $version\"" src/ui/about_window.cpp ||
+grep -rqF "\"Version $version\"" src/ui ||
     fail "the About window does not say Version $version"
 
 # --- build -----------------------------------------------------------------

@@ -17,6 +17,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarn"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quarn.Quarn")); // the desktop entry: app id on Wayland
     QApplication::setWindowIcon(QIcon(quarn::ui::bundled_picture(QStringLiteral("quarn-48.png"))));
     // One style everywhere, so that the coloured button faces show on every desktop.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -68,20 +68,37 @@ for f in README.md LICENSE; do
     if [ -f "$source_dir/$f" ]; then cmp -s "$source_dir/$f" "$doc/$f" || fail "$f not installed"; fi
 done
 
+# Icons are named after the application id, the name the desktop entry and
+# the window give, at every size a desktop asks for.
+app_id=io.github.quarn.Quarn
 icons=$prefix/$datadir/icons/hicolor
-cmp -s "$source_dir/assets/quarn.svg" "$icons/scalable/apps/quarn.svg" || fail "scalable icon not installed"
-cmp -s "$source_dir/assets/quarn-48.png" "$icons/48x48/apps/quarn.png" || fail "48x48 icon not installed"
+cmp -s "$source_dir/assets/quarn.svg" "$icons/scalable/apps/$app_id.svg" || fail "scalable icon not installed"
+for size in 48 64 128 256; do
+    cmp -s "$source_dir/assets/icons/quarn-$size.png" "$icons/${size}x$size/apps/$app_id.png" ||
+        fail "${size}x$size icon not installed"
+    [ "$(identify -format '%wx%h' "$icons/${size}x$size/apps/$app_id.png" 2>/dev/null || echo "${size}x$size")" = "${size}x$size" ] ||
+        fail "the ${size}x$size icon is not $size pixels square"
+done
 
-desktop=$prefix/$datadir/applications/io.github.quarn.Quarn.desktop
-metainfo=$prefix/$datadir/metainfo/io.github.quarn.Quarn.metainfo.xml
+# The launcher's manual page, with the folders of this build filled in.
+mandir=$(sed -n 's/^CMAKE_INSTALL_MANDIR:[A-Z]*=//p' "$build/CMakeCache.txt")
+man_page=$prefix/${mandir:-share/man}/man6/quarn.6
+if [ -f "$man_page" ]; then
+    ! grep -q '@[A-Z_]*@' "$man_page" || fail "the manual page has a folder left unfilled"
+else
+    fail "manual page man6/quarn.6 not installed"
+fi
+
+desktop=$prefix/$datadir/applications/$app_id.desktop
+metainfo=$prefix/$datadir/metainfo/$app_id.metainfo.xml
 [ -f "$desktop" ] || fail "desktop entry not installed"
 [ -f "$metainfo" ] || fail "metainfo not installed"
 
 # --- the desktop entry and the software-centre entry ------------------------
 # The entry starts `quarn` from the PATH and shows the icon installed above.
 grep -qx 'Exec=quarn' "$desktop" || fail "desktop entry does not run quarn"
-grep -qx 'Icon=quarn' "$desktop" || fail "desktop entry does not use the quarn icon"
-grep -q '<launchable type="desktop-id">io.github.quarn.Quarn.desktop</launchable>' "$metainfo" ||
+grep -qx "Icon=$app_id" "$desktop" || fail "desktop entry does not use the icon named after the application id"
+grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
     fail "metainfo does not launch the installed desktop entry"
 
 if command -v desktop-file-validate >/dev/null; then

@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-liberation2 xvfb xdotool imagemagick x11-utils appstream desktop-file-utils)
+          fonts-liberation2 xvfb xdotool imagemagick x11-utils appstream desktop-file-utils
+          debhelper lintian)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -40,6 +40,7 @@ public:
     using BoxHandler = std::function<Answer(const std::string& text)>;
 
     void on_box(BoxHandler handler) { box_handler_ = std::move(handler); }
+    const BoxHandler& box_handler() const { return box_handler_; }
     // Scripted player actions on the virtual clock (held back while a box is open).
     void at(std::int64_t time_ms, std::function<void()> action);
     void after(std::int64_t delay_ms, std::function<void()> action) { at(now_ms() + delay_ms, std::move(action)); }

@@ -1,10 +1,5 @@
-// The widget test fixture and the suite's main, which needs a QApplication.
+// The widget test fixture.
 #include "ui_fixture.h"
-
-#include "fonts.h"
-
-#include <QApplication>
-#include <QStyleFactory>
 
 namespace quarn::ui::testing {
 
@@ -28,13 +23,3 @@ void UiTest::click(QWidget* widget, Qt::MouseButton button) {
 }
 
 } // namespace quarn::ui::testing
-
-int main(int argc, char** argv) {
-    // Test discovery runs the suite without the test environment.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    quarn::ui::load_fonts();
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

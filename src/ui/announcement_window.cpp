@@ -40,9 +40,10 @@ PlayerAnnouncementWindow::PlayerAnnouncementWindow(Quarn& q, Dispatch& dispatch,
     : AnnouncementWindow(q, dispatch, name, title, client, background), model_(model), place_(place_twips) {}
 
 void PlayerAnnouncementWindow::render() {
-    name_.show(model_.name_caption);
-    score_.show(model_.score_caption);
-    mirror_.render(*this, model_, [this] { place_on_screen(*this, place_.x(), place_.y()); });
+    // Read out each time it appears, the same player as last time too.
+    const bool appeared = mirror_.render(*this, model_, [this] { place_on_screen(*this, place_.x(), place_.y()); });
+    name_.show(model_.name_caption, appeared);
+    score_.show(model_.score_caption, appeared);
 }
 
 CheckingWordsWindow::CheckingWordsWindow(Quarn& q, Dispatch& dispatch)
@@ -65,7 +66,8 @@ NewHiscoreWindow::NewHiscoreWindow(Quarn& q, Dispatch& dispatch)
 
     name_ = add_caption(this, QStringLiteral("Lbl_name"), QString(), twips_rect(180, 180, 10410, 1395),
                         {.font = comic(48, true), .centred = true, .background = qcolor(colours::dark_red),
-                         .text = qcolor(colours::yellow), .wrap = false, .role = QStringLiteral("player")});
+                         .text = qcolor(colours::yellow), .wrap = false, .role = QStringLiteral("player"),
+                         .announce = Announce::every_change});
 
     // The black copy goes in first, 45 twips lower, to lie under the text as its shadow.
     // Both stay inside the border, whose inner edges lie at 270 and 10515
@@ -82,7 +84,7 @@ NewHiscoreWindow::NewHiscoreWindow(Quarn& q, Dispatch& dispatch)
 
     score_ = add_caption(this, QStringLiteral("Lbl_score"), QStringLiteral("0000"), twips_rect(3390, 4500, 4080, 1740),
                          {.font = comic(72, true), .centred = true, .text = QColor(255, 255, 192), .wrap = false,
-                          .role = QStringLiteral("score")});
+                          .role = QStringLiteral("score"), .announce = Announce::every_change});
 }
 
 WinnerWindow::WinnerWindow(Quarn& q, Dispatch& dispatch)
@@ -99,7 +101,7 @@ WinnerWindow::WinnerWindow(Quarn& q, Dispatch& dispatch)
 
     name_ = add_caption(this, QStringLiteral("Label3"), QStringLiteral("Label3"), twips_rect(465, 1920, 10095, 1635),
                         {.font = comic(72, true), .centred = true, .text = qcolor(colours::blue), .wrap = false,
-                         .role = QStringLiteral("winner")});
+                         .role = QStringLiteral("winner"), .announce = Announce::every_change});
 
     add_label(this, QStringLiteral("Label6"), QStringLiteral("With a score of"), twips_rect(750, 3495, 10335, 2055),
               {.font = comic(60, true), .text = dark_red, .wrap = false, .role = QStringLiteral("shadow")});
@@ -108,7 +110,7 @@ WinnerWindow::WinnerWindow(Quarn& q, Dispatch& dispatch)
 
     score_ = add_caption(this, QStringLiteral("Label4"), QStringLiteral("Label4"), twips_rect(495, 5400, 10095, 1845),
                          {.font = comic(72, true), .centred = true, .text = QColor(192, 0, 192), .wrap = false,
-                          .role = QStringLiteral("winning score")});
+                          .role = QStringLiteral("winning score"), .announce = Announce::every_change});
 }
 
 } // namespace quarn::ui

@@ -21,6 +21,15 @@ QString cell_name(int index, const std::string& letter) {
         QStringLiteral("cell row %1 column %2").arg(index / grid_columns + 1).arg(index % grid_columns + 1);
     return letter.empty() ? place + QStringLiteral(", empty") : place + QStringLiteral(", letter ") + qs(letter);
 }
+
+// What the keyboard's cursor tells of the cell under it: besides its place
+// and letter, what the eye sees of it.
+QString cell_state(int index, const Cell& cell) {
+    QString state = cell_name(index, cell.text);
+    if (cell.background == colours::white) state += QStringLiteral(", white");
+    if (!cell.framed) state += QStringLiteral(", picked");
+    return state;
+}
 } // namespace
 
 void CellLabel::mousePressEvent(QMouseEvent* event) {
@@ -164,12 +173,15 @@ void GameScreenWindow::build_right_panel() {
     heading_ = add_caption(this, QStringLiteral("Label8"), QString(), twips_rect(5640, 120, 8895, 1095),
                            {.font = comic(36), .centred = true, .framed = true, .role = QStringLiteral("game")});
     turn_ = add_caption(this, QStringLiteral("Label11"), QString(), twips_rect(5640, 1320, 8895, 855),
-                        {.font = comic(26.25), .centred = true, .framed = true, .role = QStringLiteral("turn")});
+                        {.font = comic(26.25), .centred = true, .framed = true, .role = QStringLiteral("turn"),
+                         .announce = Announce::every_change});
 
     const QFont letter_font = comic(36);
+    auto press = [this](int index) { dispatch_([index](Quarn& q) { cell_clicked(q.state, index); }); };
     for (int i = 0; i < cell_count; ++i) {
-        auto* label = new CellLabel(i, this, [this](int index) {
-            dispatch_([index](Quarn& q) { cell_clicked(q.state, index); });
+        auto* label = new CellLabel(i, this, [this, press](int index) {
+            board_->hide_cursor(); // the player has taken the mouse
+            press(index);
         });
         label->setObjectName(QStringLiteral("label_mixed_%1").arg(i));
         label->setGeometry(twips_rect(5640 + 720 * (i % grid_columns), 2400 + 1200 * (i / grid_columns), 615, 1095));
@@ -181,6 +193,11 @@ void GameScreenWindow::build_right_panel() {
         label->setAutoFillBackground(true);
         cells_[static_cast<std::size_t>(i)].label = label;
     }
+    // Under the cells, after Exit and before the buttons below in the Tab order.
+    board_ = new BoardCursor(
+        this, [this](int i) { return cell(i)->geometry(); }, press,
+        [this](int i) { return cell_state(i, q_.form_game_screen.cells[static_cast<std::size_t>(i)]); });
+    board_->lower();
 
     check_ = add_button(this, QStringLiteral("button_check"), QStringLiteral("Finished ! Check  Word(s)"),
                         twips_rect(5640, 8400, 1935, 1815), {.font = comic(18), .face = QColor(255, 128, 128)});
@@ -195,7 +212,7 @@ void GameScreenWindow::build_right_panel() {
     counter_ = add_caption(this, QStringLiteral("label_score"), QStringLiteral("00000"), twips_rect(7680, 9240, 4455, 975),
                            {.font = times(36, true, true), .centred = true, .framed = true,
                             .background = qcolor(colours::yellow), .text = qcolor(colours::red),
-                            .role = QStringLiteral("counter")});
+                            .role = QStringLiteral("counter"), .announce = Announce::words_only});
 
     change_letter_ = add_button(this, QStringLiteral("button_change_letter"), QStringLiteral("Change Letter"),
                                 twips_rect(12240, 8400, 2655, 1815),
@@ -203,6 +220,7 @@ void GameScreenWindow::build_right_panel() {
     change_letter_->hide();
     connect(change_letter_, &QPushButton::clicked, this,
             [this] { dispatch_([](Quarn& q) { change_letter_clicked(q.random, q.form_game_screen); }); });
+    board_->take_arrows_from({exit, check_, change_letter_});
 }
 
 void GameScreenWindow::render() {
@@ -235,12 +253,21 @@ void GameScreenWindow::render() {
                 set_text_colour(label, qcolor(row.text_colour));
     }
 
+    // Each turn starts with the keyboard's cursor hidden and the turn read out.
+    const bool turn_started = turn_running_.changed(q_.state.turn_running) && q_.state.turn_running;
+    if (turn_started) board_->start_turn();
     heading_.show(m.heading);
-    turn_.show(m.turn_caption);
+    turn_.show(m.turn_caption, turn_started);
     counter_heading_.show(m.counter_heading);
     counter_.show(m.counter);
     render_cells();
+    board_->describe();
 
+    // A button taken away while it has the keyboard (the check button while
+    // a check runs) hands it back to the board, not on round to Exit.
+    const bool check_goes = !m.check_enabled && focusWidget() == check_;
+    const bool change_goes = !(m.change_letter_visible && m.change_letter_enabled) && focusWidget() == change_letter_;
+    if (check_goes || change_goes) board_->setFocus(Qt::OtherFocusReason);
     if (check_->isEnabled() != m.check_enabled) check_->setEnabled(m.check_enabled);
     if (change_letter_->isHidden() == m.change_letter_visible) change_letter_->setVisible(m.change_letter_visible);
     if (change_letter_->isEnabled() != m.change_letter_enabled) change_letter_->setEnabled(m.change_letter_enabled);

@@ -1,6 +1,7 @@
 // The play window: the game clock and its bar, the seats, the table of high
 // scores, the headings, the 65 letter cells, the turn counter and the buttons.
 #pragma once
+#include "board_cursor.h"
 #include "mirror.h"
 #include "wrap_button.h"
 
@@ -37,6 +38,7 @@ public:
 
     QLabel* cell(int index) const { return cells_[static_cast<std::size_t>(index)].label; }
     QProgressBar* bar() const { return bar_; }
+    BoardCursor* board() const { return board_; }
     WrapButton* check_button() const { return check_; }
     WrapButton* change_letter_button() const { return change_letter_; }
 
@@ -70,6 +72,8 @@ private:
         Shown<bool> framed;
     };
     std::array<CellView, cell_count> cells_;
+    BoardCursor* board_ = nullptr;
+    Shown<bool> turn_running_;
 
     WrapButton* check_ = nullptr;
     WrapButton* change_letter_ = nullptr;

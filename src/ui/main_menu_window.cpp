@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLayout>
 #include <QMenuBar>
 
@@ -104,12 +105,14 @@ void MainMenuWindow::build_menus() {
     file->setObjectName(QStringLiteral("menu_file"));
     QAction* exit = file->addAction(QStringLiteral("Exit"));
     exit->setObjectName(QStringLiteral("menu_exit"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, [this] { dispatch_(menu_exit); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("menu_help"));
     QAction* instructions = help->addAction(QStringLiteral("Instructions"));
     instructions->setObjectName(QStringLiteral("menu_instructions"));
+    instructions->setShortcut(QKeySequence(Qt::Key_F1));
     connect(instructions, &QAction::triggered, this, [this] { dispatch_(menu_instructions); });
     QAction* about = help->addAction(QStringLiteral("About"));
     about->setObjectName(QStringLiteral("menu_about"));

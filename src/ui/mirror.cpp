@@ -3,6 +3,7 @@
 
 #include "look.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
@@ -11,14 +12,37 @@
 
 namespace quarn::ui {
 
-void Caption::show(const std::string& text) {
-    if (!label_ || !text_.changed(text)) return;
-    const QString caption = qs(text);
-    label_->setText(caption);
-    label_->setAccessibleName(caption.isEmpty() ? role_ : role_ + QStringLiteral(": ") + caption);
+void announce(QWidget* widget) {
+    QAccessibleEvent event(widget, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
-void WindowMirror::render(QWidget& window, const WindowModel& model, const std::function<void()>& place) {
+void Caption::show(const std::string& text, bool again) {
+    if (!label_) return;
+    const QString caption = qs(text);
+    if (text_.changed(text)) {
+        label_->setText(caption);
+        label_->setAccessibleName(caption.isEmpty() ? role_ : role_ + QStringLiteral(": ") + caption);
+    } else if (!again) {
+        return;
+    }
+    bool number = false;
+    caption.toInt(&number);
+    if (announce_ == Announce::every_change || (announce_ == Announce::words_only && !number && !caption.isEmpty()))
+        announce(label_);
+}
+
+namespace {
+// Whether the window holds anything that the keyboard can reach.
+bool has_keyboard_stop(QWidget& window) {
+    for (QWidget* w = window.nextInFocusChain(); w && w != &window; w = w->nextInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus) return true;
+    return false;
+}
+} // namespace
+
+bool WindowMirror::render(QWidget& window, const WindowModel& model, const std::function<void()>& place) {
+    bool appeared = false;
     if (model.visible && !window.isVisible()) {
         if (!placed_) {
             placed_ = true;
@@ -26,6 +50,9 @@ void WindowMirror::render(QWidget& window, const WindowModel& model, const std::
         }
         window.show();
         window.raise();
+        // An announcement leaves the keyboard with the window it shows over.
+        if (has_keyboard_stop(window)) window.activateWindow();
+        appeared = true;
     } else if (!model.visible && window.isVisible()) {
         window.hide();
     }
@@ -36,6 +63,7 @@ void WindowMirror::render(QWidget& window, const WindowModel& model, const std::
             window.activateWindow();
         }
     }
+    return appeared;
 }
 
 namespace {

@@ -31,27 +31,42 @@ private:
     std::optional<T> last_;
 };
 
+// Tells assistive technology that what the widget says has changed, so that a
+// screen reader reads it out while the player looks elsewhere.
+void announce(QWidget* widget);
+
+// Which changes of a caption a screen reader is told of as they happen. A
+// counter ticks too fast to be read out; only its words are news.
+enum class Announce { never, every_change, words_only };
+
 // A label whose caption the program changes. Screen readers hear what the label
 // is together with what it says.
 class Caption {
 public:
     Caption() = default;
-    Caption(QLabel* label, QString role) : label_(label), role_(std::move(role)) {}
+    Caption(QLabel* label, QString role, Announce announce = Announce::never)
+        : label_(label), role_(std::move(role)), announce_(announce) {}
 
-    void show(const std::string& text);
+    // again: announce the caption even if it has not changed, for a caption
+    // that means something new each time its window appears.
+    void show(const std::string& text, bool again = false);
     QLabel* label() const { return label_; }
 
 private:
     QLabel* label_ = nullptr;
     QString role_;
+    Announce announce_ = Announce::never;
     Shown<std::string> text_;
 };
 
-// Shows, hides and raises one top-level window as its model says.
+// Shows, hides and raises one top-level window as its model says. A window
+// with a control to use takes the keyboard as it appears, so that a player
+// without a mouse can go on where the program has taken them.
 class WindowMirror {
 public:
-    // place runs once, just before the window first appears.
-    void render(QWidget& window, const WindowModel& model, const std::function<void()>& place = {});
+    // place runs once, just before the window first appears. True when the
+    // window has just appeared.
+    bool render(QWidget& window, const WindowModel& model, const std::function<void()>& place = {});
 
 private:
     bool placed_ = false;

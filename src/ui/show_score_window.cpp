@@ -23,7 +23,7 @@ ShowScoreWindow::ShowScoreWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q, 
               {.font = comic(50.25, true), .text = qcolor(colours::red), .wrap = false});
     bonus_ = add_caption(this, QStringLiteral("bonus"), QStringLiteral("0000"), twips_rect(120, 1440, 4095, 1695),
                          {.font = comic(72, true), .centred = true, .text = dark_blue, .wrap = false,
-                          .role = QStringLiteral("points")});
+                          .role = QStringLiteral("points"), .announce = Announce::every_change});
     add_label(this, QStringLiteral("Label2"), QStringLiteral("Pts"), twips_rect(4080, 1920, 1935, 1215),
               {.font = comic(48, true), .centred = true, .text = dark_blue, .wrap = false});
 
@@ -37,20 +37,23 @@ ShowScoreWindow::ShowScoreWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q, 
     list_->setPalette(p);
     list_->setAccessibleName(QStringLiteral("words found"));
 
-    auto* ok = add_button(this, QStringLiteral("button_ok"), QStringLiteral("OK"), twips_rect(4320, 4320, 1695, 1215),
-                          {.font = comic(48)});
-    connect(ok, &QPushButton::clicked, this, [this] { dispatch_([](Quarn& q) { score_ok(q.state); }); });
+    ok_ = add_button(this, QStringLiteral("button_ok"), QStringLiteral("OK"), twips_rect(4320, 4320, 1695, 1215),
+                     {.font = comic(48)});
+    connect(ok_, &QPushButton::clicked, this, [this] { dispatch_([](Quarn& q) { score_ok(q.state); }); });
 }
 
 void ShowScoreWindow::render() {
     const ShowScoreModel& m = q_.form_show_score;
-    bonus_.show(m.bonus);
     if (words_.changed(m.found_list)) {
         list_->clear();
         for (const std::string& word : m.found_list) list_->addItem(qs(word));
     }
     if (list_->isHidden() == m.found_list_visible) list_->setVisible(m.found_list_visible);
-    mirror_.render(*this, m, [this] { place_on_screen(*this, 7215, 2775); });
+    // Every result is read out, the same points as last time too.
+    const bool appeared = mirror_.render(*this, m, [this] { place_on_screen(*this, 7215, 2775); });
+    bonus_.show(m.bonus, appeared);
+    // Each result opens with the keyboard on OK, so that Space answers it.
+    if (appeared) ok_->setFocus(Qt::OtherFocusReason);
 }
 
 void ShowScoreWindow::closeEvent(QCloseEvent* event) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 class QListWidget;
+class QPushButton;
 
 namespace quarn::ui {
 
@@ -26,6 +27,7 @@ protected:
 private:
     Caption bonus_;
     QListWidget* list_ = nullptr;
+    QPushButton* ok_ = nullptr;
     Shown<std::vector<std::string>> words_;
 };
 

@@ -30,6 +30,8 @@ inline constexpr Colour dark_blue{0, 0, 192};
 inline constexpr Colour light_yellow{255, 255, 128};
 // The look of a cell, and of a game button, before the first reset paints it.
 inline constexpr Colour button_face{240, 240, 240};
+// The keyboard's cursor on the board: dark and strong, unlike any cell.
+inline constexpr Colour board_cursor = blue;
 } // namespace colours
 
 } // namespace quarn

@@ -80,10 +80,18 @@ TEST_P(EveryGame, RunsRoundsUntilTheClockHasRunOutAndEntersTheTableAfterRoundFou
         world.click_at(t + 40, 40);
         if (game == 2) world.pump.at(t + 60, [this] { press_check(); }); // Pick 'N Mix runs its three minutes
     });
+    std::pair<std::size_t, std::string> counter_at_result; // the turn, by its ready box, and its counter
     world.every_tenth([&] {
         const std::string& caption = on.form_new_hiscore.name_caption;
         if (on.form_new_hiscore.visible && (entries.empty() || entries.back().second != caption))
             entries.emplace_back(on.state.round_number, caption);
+        // While a turn's result shows, its counter stands still.
+        const std::size_t turn = world.pump.boxes.size();
+        if (on.form_show_score.visible && counter_at_result.first != turn) {
+            counter_at_result = {turn, on.form_game_screen.counter};
+        } else if (on.form_show_score.visible) {
+            EXPECT_EQ(on.form_game_screen.counter, counter_at_result.second);
+        }
     });
     play_game(on);
 
@@ -102,7 +110,9 @@ TEST_P(EveryGame, RunsRoundsUntilTheClockHasRunOutAndEntersTheTableAfterRoundFou
     EXPECT_EQ(test::lines_of(world.dir / tables[game]).size(), 30u);
     EXPECT_TRUE(on.form_winner.created && !on.form_winner.visible);
     EXPECT_TRUE(on.form_options.visible && !on.form_game_screen.visible);
-    EXPECT_EQ(on.state.game_type, "");
+    EXPECT_TRUE(on.state.game_type.empty() && !on.state.game_running && on.form_options.buttons_enabled);
+    EXPECT_EQ(std::filesystem::exists(world.dir / "test.txt"), game == 2) << "only Mix 'N Match writes the logs";
+    EXPECT_EQ(std::filesystem::exists(world.dir / "test1.txt"), game == 2);
     EXPECT_EQ(on.form_game_screen.scores, (std::array<std::string, 4>{"0", "0", "0", "0"}));
     EXPECT_EQ(test::lines_of(world.dir / records[game == 1 ? 1 : 0]).size(), 1001u);
     EXPECT_EQ(world.read(records[game == 0 ? 1 : 0]), other_record) << "another game's record is left alone";

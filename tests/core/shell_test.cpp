@@ -31,6 +31,8 @@ TEST_F(Shell, StartUpShowsTheMenuWithNothingSelectedThenLoadsAndBeeps) {
     EXPECT_EQ(q.form_options.game_button_colours, (std::array<Colour, 4>{grey, grey, grey, grey}));
     select_game(q, 1);
     select_game(q, 3);
+    select_game(q, 4); // no such button
+    select_game(q, -1);
     EXPECT_EQ(q.state.game_type, "Worddrop");
     EXPECT_EQ(q.form_options.game_button_colours, (std::array<Colour, 4>{grey, grey, grey, colours::yellow}));
 }

@@ -67,6 +67,7 @@ TEST_F(Damage, DictionaryDamageInsideTheFileIsReadAsItStands) {
     std::vector<Case> cases{
         {"cat\r\ndo", {"cat", "do"}},                      // truncated mid-line, no end marker
         {"cat\ndog\n999\n", {"cat", "dog"}},               // LF line ends
+        {"cat\rdog\r999\r", {"cat", "dog"}},               // lone CR line ends
         {"cat,dog,emu\r\n999\r\n", {"cat", "dog", "emu"}}, // extra items on a line
         {"cat\r\n\"dog\r\n999\r\n", {"cat", "dog\r\n999\r\n"}},
         {binary + "\r\ncat\r\n999\r\n", {}},
@@ -80,8 +81,9 @@ TEST_F(Damage, DictionaryDamageInsideTheFileIsReadAsItStands) {
         Quarn& q = w.start();
         EXPECT_TRUE(q.form_options.visible);
         if (c.words.empty()) continue; // binary bytes: loaded, nothing to promise
-        std::vector<std::string> seen(q.dictionary_words.entries().begin() + 1,
-                                      q.dictionary_words.entries().begin() + static_cast<long>(q.dictionary_words.end_slot()));
+        std::vector<std::string> seen;
+        for (std::size_t slot = 1; slot < q.dictionary_words.end_slot(); ++slot)
+            seen.emplace_back(q.dictionary_words.word(slot));
         EXPECT_EQ(seen, c.words);
         EXPECT_FALSE(q.dictionary_words.contained_in("cat").empty());
     }

@@ -16,7 +16,7 @@ using Slots = std::vector<std::size_t>;
 
 TEST(Dictionary, EndMarkerHidesWhatFollows) {
     Dictionary d({"cat", "dog", "999", "emu"});
-    EXPECT_EQ(d.entries().size(), 5u);
+    EXPECT_EQ(d.size(), 5u);
     EXPECT_EQ(d.word(4), "emu");
     EXPECT_EQ(d.exact("cat"), Slots{1});
     EXPECT_TRUE(d.exact("emu").empty());
@@ -37,6 +37,10 @@ TEST(Dictionary, WithoutEndMarkerScansStopAfterTheLastItem) {
     Dictionary d({"at", "cat"});
     EXPECT_EQ(d.end_slot(), 3u);
     EXPECT_EQ(d.contained_in("cat"), (Slots{1, 2}));
+
+    const Dictionary never_loaded;
+    EXPECT_TRUE(never_loaded.exact("cat").empty());
+    EXPECT_TRUE(never_loaded.contained_in("a").empty());
 }
 
 TEST(Dictionary, LoadsEveryItemOfTheFileInOrder) {
@@ -44,7 +48,9 @@ TEST(Dictionary, LoadsEveryItemOfTheFileInOrder) {
     world.write("d.dic", "cat\r\n\r\n\"a,b\"\r\n999\r\nemu\r\n");
     Dictionary d;
     ASSERT_TRUE(d.load(world.dir / "d.dic"));
-    EXPECT_EQ(d.entries(), (std::vector<std::string>{"", "cat", "", "a,b", "999", "emu"}));
+    std::vector<std::string_view> words;
+    for (std::size_t slot = 0; slot < d.size(); ++slot) words.push_back(d.word(slot));
+    EXPECT_EQ(words, (std::vector<std::string_view>{"", "cat", "", "a,b", "999", "emu"}));
     EXPECT_FALSE(d.load(world.dir / "missing.dic"));
 }
 
@@ -67,15 +73,26 @@ TEST(Dictionary, IndexAgreesWithTheLinearWalk) {
             } else if (kind == 1 && !items.empty()) {
                 items.push_back(items[gen() % items.size()]);
             } else {
-                items.push_back(random_text(4, 3));
+                items.push_back(random_text(kind == 2 ? 20 : 4, 3));
             }
         }
+        // Every other dictionary comes through the file reader, one item a line or between commas.
         Dictionary d(items);
+        if (round % 2 == 1) {
+            std::string bytes;
+            for (const std::string& item : items) bytes += item + (gen() % 2 ? "\r\n" : gen() % 2 ? "\n" : ",");
+            d.read(bytes);
+        }
         for (int t = 0; t < 30; ++t) {
             std::string text = random_text(t == 0 ? 20 : 8, 3);
             ASSERT_EQ(d.contained_in(text), d.contained_in_linear(text)) << "text " << text;
             if (!text.empty()) {
                 ASSERT_EQ(d.exact(text), d.exact_linear(text)) << "word " << text;
+            }
+        }
+        for (const std::string& item : items) {
+            if (!item.empty()) {
+                ASSERT_EQ(d.exact(item), d.exact_linear(item)) << "item " << item;
             }
         }
     }

@@ -42,10 +42,10 @@ std::vector<std::string> crlf_lines(const std::filesystem::path& path) {
 std::vector<std::string> dictionary_words(const Dictionary& dictionary, std::size_t shortest, std::size_t longest) {
     std::vector<std::string> words;
     for (std::size_t slot = 1; slot < dictionary.end_slot(); ++slot) {
-        const std::string& word = dictionary.word(slot);
+        const std::string_view word = dictionary.word(slot);
         if (word.size() >= shortest && word.size() <= longest &&
             std::all_of(word.begin(), word.end(), [](char c) { return c >= 'a' && c <= 'z'; }))
-            words.push_back(word);
+            words.emplace_back(word);
     }
     return words;
 }

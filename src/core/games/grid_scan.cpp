@@ -16,8 +16,8 @@ namespace {
 constexpr char empty_white_cell = '!';
 
 // The log line of one run or word: " 12 cat".
-std::string log_line(std::size_t index, const std::string& text) {
-    return plain_line(plain_number(static_cast<long long>(index)) + text);
+std::string log_line(std::size_t index, std::string_view text) {
+    return plain_line(plain_number(static_cast<long long>(index)).append(text));
 }
 
 } // namespace
@@ -59,10 +59,10 @@ void check_grid_words(Quarn& q, bool write_logs) {
     for (std::size_t i = 0; i <= k; ++i) {
         q.pump.yield();
         for (std::size_t slot : q.dictionary_words.contained_in(s.grid_runs[i])) {
-            const std::string& word = q.dictionary_words.word(slot);
+            const std::string_view word = q.dictionary_words.word(slot);
             if (write_logs) words_log += log_line(s.found_words.size(), word);
-            s.found_words.push_back(word);
-            q.form_show_score.found_list.push_back(word);
+            s.found_words.emplace_back(word);
+            q.form_show_score.found_list.emplace_back(word);
             score += 50LL * static_cast<long long>(word.size());
         }
     }

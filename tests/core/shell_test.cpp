@@ -19,7 +19,14 @@ struct Shell : ::testing::Test {
 };
 
 TEST_F(Shell, StartUpShowsTheMenuWithNothingSelected) {
+    // The menu goes on screen before the dictionary loads; the beep comes after the load.
+    bool menu_on_screen_before_load = false;
+    world.pump.on_show_windows_now = [&] {
+        menu_on_screen_before_load =
+            world.q->form_options.visible && world.q->dictionary_words.size() == 1 && world.pump.beeps == 0;
+    };
     Quarn& q = world.start();
+    EXPECT_TRUE(menu_on_screen_before_load);
     EXPECT_TRUE(q.form_options.visible);
     EXPECT_FALSE(q.form_game_screen.visible);
     EXPECT_TRUE(q.form_game_screen.created);

@@ -52,6 +52,9 @@ public:
     std::int64_t now_ms() const override { return now_us_ / 1000; }
     void message(const std::string& text) override;
     bool ask_yes_no(const std::string& text) override;
+    void show_windows_now() override {
+        if (on_show_windows_now) on_show_windows_now();
+    }
     void beep() override { ++beeps; }
     [[noreturn]] void end_program() override { throw SimProgramEnded(); }
     [[noreturn]] void fatal(const std::string& text) override;
@@ -60,6 +63,7 @@ public:
     std::vector<BoxRecord> boxes;
     std::vector<std::string> box_texts() const;
     int beeps = 0;
+    std::function<void()> on_show_windows_now;
     int waits = 0;
     // Virtual time after which a run is taken to be stuck.
     std::int64_t limit_ms = 48LL * 3600 * 1000;

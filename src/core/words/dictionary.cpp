@@ -215,12 +215,22 @@ inline std::uint32_t Dictionary::last_slot(std::string_view w, std::uint64_t has
 
 void Dictionary::append_chain(std::uint32_t last, std::vector<std::size_t>& out) const {
     const std::size_t from = out.size();
+    // Each link lies before the one followed last, and the copies of a word
+    // are usually close together in the file, so the search goes back from
+    // there in growing steps: a word listed a hundred thousand times costs
+    // about a step a copy, not a search of the whole list.
+    auto end = earlier_.end();
     for (std::uint32_t slot = last; slot != 0;) {
         out.push_back(slot);
-        if (earlier_.empty()) break;
-        auto it = std::lower_bound(earlier_.begin(), earlier_.end(), slot,
-                                   [](const auto& pair, std::uint32_t s) { return pair.first < s; });
-        slot = it != earlier_.end() && it->first == slot ? it->second : 0;
+        auto low = end;
+        auto high = end;
+        for (std::ptrdiff_t step = 1; low != earlier_.begin(); step *= 2) {
+            low = std::prev(low, std::min(step, std::distance(earlier_.begin(), low)));
+            if (low->first < slot) break;
+            high = low;
+        }
+        end = std::lower_bound(low, high, slot, [](const auto& pair, std::uint32_t s) { return pair.first < s; });
+        slot = end != earlier_.end() && end->first == slot ? end->second : 0;
     }
     std::reverse(out.begin() + static_cast<std::ptrdiff_t>(from), out.end());
 }
@@ -241,18 +251,22 @@ std::vector<std::size_t> Dictionary::contained_in(std::string_view text) const {
     // walk is then the cheaper way to the same answer.
     if (n * (n + 1) / 2 > end_) return contained_in_linear(text);
     found = empty_slots_;
+    // A piece that occurs twice in the text names the same entries twice;
+    // its entries are taken once.
+    std::vector<std::uint32_t> words_found;
     for (std::size_t start = 0; start < n; ++start) {
         WordHash hash;
         const std::size_t stop = std::min(n, start + longest_);
         for (std::size_t end = start; end < stop; ++end) {
             hash.add(text[end]);
             const std::string_view piece(text.data() + start, end - start + 1);
-            if (const std::uint32_t last = last_slot(piece, hash.value())) append_chain(last, found);
+            const std::uint32_t last = last_slot(piece, hash.value());
+            if (last == 0 || std::find(words_found.begin(), words_found.end(), last) != words_found.end()) continue;
+            words_found.push_back(last);
+            append_chain(last, found);
         }
     }
-    // A piece that occurs twice in the text names the same entries twice.
     std::sort(found.begin(), found.end());
-    found.erase(std::unique(found.begin(), found.end()), found.end());
     return found;
 }
 

@@ -36,6 +36,6 @@ int main(int argc, char* argv[]) {
     quarn::ui::Windows windows(q, pump);
 
     quarn::ui::guarded(pump, [&] { quarn::start_up(q); });
-    windows.render_all();
+    pump.render();
     return app.exec();
 }

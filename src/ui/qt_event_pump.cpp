@@ -7,6 +7,8 @@
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QTimer>
+#include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -24,6 +26,8 @@ QtEventPump::QtEventPump() { clock_.start(); }
 QtEventPump::~QtEventPump() = default;
 
 void QtEventPump::render() {
+    // The program is handling events again.
+    end_busy_cursor();
     // A box opened while rendering would render again from its own loop.
     if (rendering_ || !renderer_) return;
     rendering_ = true;
@@ -51,6 +55,42 @@ void QtEventPump::wait_until(std::int64_t time_ms) {
         deadline.start(real_ms(std::min<std::int64_t>(left, 24 * 60 * 60 * 1000)));
         wait();
     }
+}
+
+void QtEventPump::show_windows_now() {
+    render();
+    // A window is drawn when the window system exposes it, which takes a round
+    // trip to the display server (and the window manager). A window that is
+    // never exposed (started minimised) must not hold the program up for long.
+    constexpr int longest_wait_ms = 300;
+    auto all_exposed = [] {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        return std::all_of(windows.begin(), windows.end(), [](const QWidget* w) {
+            return !w->isVisible() || (w->windowHandle() != nullptr && w->windowHandle()->isExposed());
+        });
+    };
+    QElapsedTimer waited;
+    waited.start();
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    deadline.start(longest_wait_ms);
+    // Clicks and keys stay queued until the program is ready for them.
+    constexpr auto no_input = QEventLoop::ExcludeUserInputEvents;
+    while (!all_exposed() && waited.elapsed() < longest_wait_ms)
+        QCoreApplication::processEvents(no_input | QEventLoop::WaitForMoreEvents);
+    // What follows (the dictionary load) takes milliseconds; should it ever
+    // take longer, the pointer says that the program is busy.
+    if (!busy_cursor_) QApplication::setOverrideCursor(Qt::WaitCursor);
+    busy_cursor_ = true;
+    // Exposing a window paints it; this sends the last of the drawing, and
+    // the cursor, to the display before the program stops handling events.
+    QCoreApplication::processEvents(no_input);
+}
+
+void QtEventPump::end_busy_cursor() {
+    if (!busy_cursor_) return;
+    busy_cursor_ = false;
+    QApplication::restoreOverrideCursor();
 }
 
 std::int64_t QtEventPump::now_ms() const {
@@ -98,6 +138,7 @@ void QtEventPump::end_program() {
 }
 
 void QtEventPump::fatal(const std::string& text) {
+    end_busy_cursor();
     QMessageBox::critical(nullptr, box_title, QString::fromStdString(text));
     std::fflush(nullptr);
     std::_Exit(1);

@@ -30,6 +30,9 @@ public:
     void wait() override;
     void wait_until(std::int64_t time_ms) override;
     std::int64_t now_ms() const override;
+    // Waits until every visible window is exposed and painted (or a short
+    // while has passed), and shows the busy cursor until the next render.
+    void show_windows_now() override;
 
     void message(const std::string& text) override;
     bool ask_yes_no(const std::string& text) override;
@@ -54,8 +57,11 @@ private:
     // A duration on the program's clock as real milliseconds on Qt's.
     int real_ms(std::int64_t program_ms) const;
 
+    void end_busy_cursor();
+
     std::function<void()> renderer_;
     bool rendering_ = false;
+    bool busy_cursor_ = false;
     QElapsedTimer clock_;
     double scale_ = 1.0;
     std::int64_t clock_base_ms_ = 0; // program time when the scale last changed

@@ -18,7 +18,12 @@ struct Shell : ::testing::Test {
 };
 
 TEST_F(Shell, StartUpShowsTheMenuWithNothingSelectedThenLoadsAndBeeps) {
+    bool menu_on_screen_before_load = false;
+    world.pump.on_show_windows_now = [&] {
+        menu_on_screen_before_load = world.q->form_options.visible && world.q->dictionary_words.size() == 1 && world.pump.beeps == 0;
+    };
     Quarn& q = world.start();
+    EXPECT_TRUE(menu_on_screen_before_load);
     EXPECT_TRUE(q.form_options.visible && !q.form_game_screen.visible);
     EXPECT_EQ(world.pump.beeps, 1);
     EXPECT_EQ(q.state.game_type, "");

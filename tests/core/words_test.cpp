@@ -63,6 +63,7 @@ TEST(Dictionary, IndexAgreesWithTheLinearWalk) {
     };
     for (int round = 0; round < 300; ++round) {
         std::vector<std::string> items;
+        std::string bytes; // one item a line, or between commas
         int size = std::uniform_int_distribution<int>(0, 60)(gen);
         for (int i = 0; i < size; ++i) {
             int kind = static_cast<int>(gen() % 20);
@@ -71,14 +72,21 @@ TEST(Dictionary, IndexAgreesWithTheLinearWalk) {
             else if (kind == 1 && !items.empty())
                 items.push_back(items[gen() % items.size()]);
             else
-                items.push_back(random_text(4, 3));
+                items.push_back(random_text(kind == 2 ? 20 : 4, 3));
+            bytes += items.back() + (gen() % 2 ? "\r\n" : gen() % 2 ? "\n" : ",");
         }
-        const Dictionary d = dictionary_of(items);
+        Dictionary d;
+        d.read(bytes);
         for (int t = 0; t < 30; ++t) {
             std::string text = random_text(t == 0 ? 20 : 8, 3);
             ASSERT_EQ(d.contained_in(text), d.contained_in_linear(text)) << "text " << text;
             if (!text.empty()) {
                 ASSERT_EQ(d.exact(text), d.exact_linear(text)) << "word " << text;
+            }
+        }
+        for (const std::string& item : items) {
+            if (!item.empty()) {
+                ASSERT_EQ(d.exact(item), d.exact_linear(item)) << "item " << item;
             }
         }
     }

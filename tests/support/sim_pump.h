@@ -48,6 +48,9 @@ public:
     std::int64_t now_ms() const override { return now_us_ / 1000; }
     void message(const std::string& text) override { answer(text, false); }
     bool ask_yes_no(const std::string& text) override { return answer(text, true).yes; }
+    void show_windows_now() override {
+        if (on_show_windows_now) on_show_windows_now();
+    }
     void beep() override { ++beeps; }
     [[noreturn]] void end_program() override { throw SimProgramEnded(); }
     [[noreturn]] void fatal(const std::string& text) override;
@@ -56,6 +59,7 @@ public:
     std::vector<Box> boxes;
     std::vector<std::string> box_texts() const;
     int beeps = 0;
+    std::function<void()> on_show_windows_now;
 
 private:
     bool run_due();

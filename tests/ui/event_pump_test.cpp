@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -71,6 +72,23 @@ TEST(QtEventPumpTest, BoxesAreTitledQuarnAndTimersTickWhileOneIsOpen) {
         EXPECT_EQ(seen.icon, QMessageBox::Question);
     }
     timer.set_enabled(false);
+}
+
+TEST(QtEventPumpTest, ShowingWindowsNowPaintsThemAndShowsBusyUntilTheNextPass) {
+    struct CountedPaints : QWidget {
+        int paints = 0;
+        void paintEvent(QPaintEvent*) override { ++paints; }
+    } window;
+    QtEventPump pump;
+    pump.set_renderer([&] { window.show(); });
+    pump.show_windows_now();
+    EXPECT_TRUE(window.windowHandle()->isExposed());
+    EXPECT_GE(window.paints, 1);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    pump.yield();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    pump.set_renderer(nullptr);
 }
 
 } // namespace

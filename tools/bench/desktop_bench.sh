@@ -1,19 +1,25 @@
 #!/usr/bin/env bash
 # Measures the real program under Xvfb: start-up to the main menu on screen,
-# peak memory, and CPU use while a turn waits for a click.
-# Usage: tools/bench/desktop_bench.sh path/to/quarn [runs]
+# peak memory, and CPU use while a turn waits for a click. A bare Qt widget
+# program is started the same way in the same rounds, as the floor.
+# Usage: tools/bench/desktop_bench.sh path/to/quarn [runs] [path/to/quarn_bare_qt]
 set -euo pipefail
 quarn=$(realpath "$1")
 runs=${2:-10}
+bare=$(realpath "${3:-$(dirname "$quarn")/tools/bench/quarn_bare_qt}")
 root=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 # A display number nobody else on the machine is using.
 for n in $(shuf -i 100-199); do
   [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { display=:$n; break; }
 done
-Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
+# -noreset: the server would otherwise reset whenever its last client leaves
+# (xdpyinfo below, each program we stop), and a program that connects during
+# the reset fails to start.
+Xvfb "$display" -screen 0 1280x1024x24 -noreset >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null; pkill -f "$work" 2>/dev/null || true; cp "$work/quarn.log" /tmp/desktop_bench_quarn.log 2>/dev/null; rm -rf "$work"' EXIT
+pid=
+trap 'kill $xvfb 2>/dev/null; [ -n "$pid" ] && kill $pid 2>/dev/null; cp "$work/quarn.log" /tmp/desktop_bench_quarn.log 2>/dev/null; rm -rf "$work"' EXIT
 export DISPLAY=$display
 # Give the server a moment to take connections.
 until xdpyinfo >/dev/null 2>&1; do sleep 0.05; done
@@ -25,12 +31,12 @@ seed() { # folder [dictionary]
   return 0
 }
 main_menu_shown() { [ -n "$(xdotool search --onlyvisible --name '^Quarn$' 2>/dev/null)" ]; }
-# Starts the program in a folder; sets pid, and elapsed to the milliseconds
-# until its main menu is on screen.
-start() {
-  local folder=$1 t0 t1
+# Starts a program in a folder; sets pid, and elapsed to the milliseconds
+# until its main menu (a window titled Quarn) is on screen.
+start() { # folder [program]
+  local folder=$1 program=${2:-$quarn} t0 t1
   t0=$(date +%s%N)
-  (cd "$folder" && exec "$quarn") >>"$work/quarn.log" 2>&1 &
+  (cd "$folder" && exec "$program") >>"$work/quarn.log" 2>&1 &
   pid=$!
   until main_menu_shown; do
     (( $(date +%s%N) - t0 < 20000000000 )) || { echo "the main menu never came up" >&2; exit 1; }
@@ -42,18 +48,26 @@ start() {
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
 python3 "$root/tools/bench/make_big_dictionary.py" "$work/big.dic"
-for config in shipped 500000; do
-  folder="$work/$config"
-  seed "$folder" "$([ $config = 500000 ] && echo "$work/big.dic")"
-  times=()
-  for i in $(seq "$runs"); do
-    start "$folder"
-    times+=("$elapsed")
+seed "$work/shipped"
+seed "$work/500000" "$work/big.dic"
+mkdir -p "$work/bare"
+configs=(bare shipped 500000)
+declare -A times peaks
+# The three side by side in every round, so that a busy spell on the machine
+# falls on all of them alike.
+for i in $(seq "$runs"); do
+  for config in "${configs[@]}"; do
+    if [ "$config" = bare ]; then start "$work/bare" "$bare"; else start "$work/$config"; fi
+    times[$config]+="$elapsed "
     sleep 0.5
-    peak=$(awk '/VmHWM/ {print $2}' /proc/$pid/status)
-    kill $pid; wait $pid 2>/dev/null || true
+    peaks[$config]+="$(awk '/VmHWM/ {print $2}' /proc/$pid/status) "
+    kill $pid; wait $pid 2>/dev/null || true; pid=
   done
-  echo "start-up, $config dictionary: median $(printf '%s\n' "${times[@]}" | median) ms over $runs runs (all: ${times[*]}); peak memory $((peak / 1024)) MB"
+done
+for config in "${configs[@]}"; do
+  name=$([ "$config" = bare ] && echo "bare Qt program" || echo "Quarn, $config dictionary")
+  peak_kb=$(printf '%s\n' ${peaks[$config]} | median)
+  echo "$name: start-up median $(printf '%s\n' ${times[$config]} | median) ms over $runs runs (all: ${times[$config]% }); peak memory median $(awk -v k="$peak_kb" 'BEGIN {printf "%.1f", k / 1024}') MB (all, kB: ${peaks[$config]% })"
 done
 
 # A turn waiting for a click: Anagrams, whose counter ticks every 51 ms.

@@ -1,13 +1,17 @@
 // Word look-ups against the shipped dictionary and against the largest one a
 // player may give, the index beside the plain walk it stands in for, and the
-// load with its index build.
+// load with its index build beside the least any load must do: read the file
+// and hash every entry once.
 #include "platform/text_file.h"
 #include "words/dictionary.h"
 
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <random>
 #include <stdexcept>
 #include <unordered_set>
@@ -48,23 +52,35 @@ std::vector<std::string> synthetic_items(std::size_t count) {
     return items;
 }
 
-const std::filesystem::path& synthetic_file() {
-    static const std::filesystem::path path = [] {
-        auto p = std::filesystem::temp_directory_path() / "quarn-bench-500000.dic";
-        std::ofstream out(p, std::ios::binary | std::ios::trunc);
+// The same as a file, one item a line with CR LF, as a player would give it;
+// removed when the run ends. Named after the process, so that runs side by
+// side on one machine keep to their own.
+struct SyntheticFile {
+    std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                 ("quarn-bench-500000-" + std::to_string(::getpid()) + ".dic");
+    SyntheticFile() {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
         for (const std::string& item : synthetic_items(500000)) out << item << "\r\n";
-        return p;
-    }();
-    return path;
+    }
+    ~SyntheticFile() {
+        std::error_code ignored;
+        std::filesystem::remove(path, ignored);
+    }
+};
+
+const std::filesystem::path& dictionary_file(int which) {
+    static const SyntheticFile synthetic;
+    return which == 0 ? shipped : synthetic.path;
 }
 
 const Dictionary& dictionary(int which) {
-    static Dictionary shipped_dictionary = [] {
+    auto loaded = [](const std::filesystem::path& path) {
         Dictionary d;
-        if (!d.load(shipped)) throw std::runtime_error("cannot read " + shipped.string());
+        if (!d.load(path)) throw std::runtime_error("cannot read " + path.string());
         return d;
-    }();
-    static Dictionary large(synthetic_items(500000));
+    };
+    static const Dictionary shipped_dictionary = loaded(dictionary_file(0));
+    static const Dictionary large = loaded(dictionary_file(1));
     return which == 0 ? shipped_dictionary : large;
 }
 
@@ -117,7 +133,7 @@ BENCHMARK(BM_WordCheck<false>)->Name("WordCheck/index")->Arg(0)->Arg(1)->Unit(be
 BENCHMARK(BM_WordCheck<true>)->Name("WordCheck/linear")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_Load(benchmark::State& state) {
-    const std::filesystem::path& path = state.range(0) == 0 ? shipped : synthetic_file();
+    const std::filesystem::path& path = dictionary_file(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         Dictionary d;
         if (!d.load(path)) state.SkipWithError("cannot read the dictionary");
@@ -126,5 +142,32 @@ void BM_Load(benchmark::State& state) {
     state.SetLabel(state.range(0) == 0 ? "shipped" : "500000");
 }
 BENCHMARK(BM_Load)->Name("LoadAndIndex")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The floor, part one: the file's bytes into memory, nothing else.
+void BM_ReadFile(benchmark::State& state) {
+    const std::filesystem::path& path = dictionary_file(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        auto bytes = quarn::read_whole_file(path);
+        if (!bytes) state.SkipWithError("cannot read the dictionary");
+        benchmark::DoNotOptimize(bytes->data());
+    }
+    state.SetLabel(state.range(0) == 0 ? "shipped" : "500000");
+}
+BENCHMARK(BM_ReadFile)->Name("Floor/ReadFile")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The floor, part two: every entry hashed once by the standard library, the
+// entries already found and in memory.
+void BM_HashEveryEntry(benchmark::State& state) {
+    const Dictionary& d = dictionary(static_cast<int>(state.range(0)));
+    std::vector<std::string_view> entries;
+    for (std::size_t slot = 1; slot < d.size(); ++slot) entries.push_back(d.word(slot));
+    for (auto _ : state) {
+        std::size_t sum = 0;
+        for (std::string_view entry : entries) sum += std::hash<std::string_view>{}(entry);
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetLabel(state.range(0) == 0 ? "shipped" : "500000");
+}
+BENCHMARK(BM_HashEveryEntry)->Name("Floor/HashEveryEntry")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

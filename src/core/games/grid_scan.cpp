@@ -15,7 +15,7 @@ constexpr char empty_white_cell = '!';
 
 // The log line of one run or word: " 12 cat".
 std::string log_line(std::size_t index, std::string_view text) {
-    return plain_line(plain_number(static_cast<long long>(index)) + std::string(text));
+    return plain_line(plain_number(static_cast<long long>(index)).append(text));
 }
 
 } // namespace

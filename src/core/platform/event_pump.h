@@ -54,6 +54,10 @@ public:
     virtual void wait_until(std::int64_t time_ms) = 0;
     // Milliseconds on the pump's own clock.
     virtual std::int64_t now_ms() const = 0;
+    // Puts the windows shown so far on the screen, drawn, before a step that
+    // handles no events for a while. Clicks that come meanwhile wait for the
+    // next yield() or wait().
+    virtual void show_windows_now() = 0;
 
     // Modal box titled "Quarn" with the exclamation icon and OK.
     virtual void message(const std::string& text) = 0;

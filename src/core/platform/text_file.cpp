@@ -8,55 +8,14 @@
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace quarn {
 
-namespace {
-bool is_line_end(char c) { return c == '\r' || c == '\n'; }
-} // namespace
-
-void ItemReader::skip_separator() {
-    if (pos_ >= bytes_.size()) return;
-    char c = bytes_[pos_];
-    if (c == ',') {
-        ++pos_;
-    } else if (c == '\r') {
-        ++pos_;
-        if (pos_ < bytes_.size() && bytes_[pos_] == '\n') ++pos_;
-    } else if (c == '\n') {
-        ++pos_;
-    }
-}
-
 std::string ItemReader::read_text() {
-    while (pos_ < bytes_.size() && (bytes_[pos_] == ' ' || bytes_[pos_] == '\t')) ++pos_;
-    if (pos_ >= bytes_.size()) return {};
-    std::string item;
-    if (bytes_[pos_] == '"') {
-        std::size_t close = bytes_.find('"', pos_ + 1);
-        if (close == std::string::npos) {
-            // An unclosed quote takes the rest of the file, as the quote rule says.
-            item = bytes_.substr(pos_ + 1);
-            pos_ = bytes_.size();
-            return item;
-        }
-        item = bytes_.substr(pos_ + 1, close - pos_ - 1);
-        pos_ = close + 1;
-        // Anything between the closing quote and the separator is dropped.
-        while (pos_ < bytes_.size() && bytes_[pos_] != ',' && !is_line_end(bytes_[pos_])) ++pos_;
-        skip_separator();
-        return item;
-    }
-    std::size_t end = pos_;
-    while (end < bytes_.size() && bytes_[end] != ',' && !is_line_end(bytes_[end])) ++end;
-    item = bytes_.substr(pos_, end - pos_);
-    while (!item.empty() && (item.back() == ' ' || item.back() == '\t')) item.pop_back();
-    pos_ = end;
-    skip_separator();
-    return item;
+    const ItemSpan item = next_item(bytes_, pos_);
+    return bytes_.substr(item.begin, item.size);
 }
 
 std::string quoted_record(std::initializer_list<std::string_view> items) {
@@ -82,14 +41,33 @@ std::string plain_line(std::string_view text) {
 std::string plain_number(long long value) { return to_signed_text(value) + " "; }
 
 std::optional<std::string> read_whole_file(const std::filesystem::path& path) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return std::move(content).str();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    // Straight into one buffer of the file's size: the dictionary is megabytes
+    // and is read at every start.
+    std::string bytes(info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0, '\0');
+    std::size_t filled = 0;
+    auto read_some = [&](char* into, std::size_t room) {
+        ssize_t n;
+        do n = ::read(fd, into, room);
+        while (n < 0 && errno == EINTR);
+        return n;
+    };
+    ssize_t n = 1;
+    while (filled < bytes.size() && (n = read_some(bytes.data() + filled, bytes.size() - filled)) > 0)
+        filled += static_cast<std::size_t>(n);
+    bytes.resize(filled);
+    // A file that grew meanwhile, or one that tells no size, is read to its end all the same.
+    char more[4096];
+    while (n > 0 && (n = read_some(more, sizeof more)) > 0) bytes.append(more, static_cast<std::size_t>(n));
+    ::close(fd);
+    if (n < 0) return std::nullopt;
+    return bytes;
 }
 
 bool write_file(const std::filesystem::path& path, std::string_view bytes) {

@@ -2,6 +2,8 @@
 // building their lines, and replacing a file so that a crash never leaves a
 // half-written one.
 #pragma once
+#include "items.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -9,11 +11,7 @@
 
 namespace quarn {
 
-// Reads a text as a sequence of items. Items are separated by commas or line
-// ends (CR LF, LF or a lone CR); blanks before an item are skipped; an item
-// that begins with a double quote runs to the next double quote, keeps its
-// commas and loses both quotes; an unquoted item runs to the next comma or
-// line end and loses trailing blanks; an empty line gives an empty item.
+// Reads a text as a sequence of items, by the rules of next_item.
 class ItemReader {
 public:
     explicit ItemReader(std::string bytes) : bytes_(std::move(bytes)) {}
@@ -24,8 +22,6 @@ public:
     std::string read_text();
 
 private:
-    void skip_separator();
-
     std::string bytes_;
     std::size_t pos_ = 0;
 };

@@ -42,6 +42,7 @@ void start_up(Quarn& q) {
     // The title animation runs from the moment the main menu is loaded.
     q.form_options.timer.set_enabled(true);
     reset(q);
+    q.pump.show_windows_now();
     if (!q.dictionary_words.load(q.file("dictionary.dic"))) missing_file(q, "dictionary.dic");
     if (q.dictionary_words.end_slot() <= 1)
         q.pump.fatal("The file dictionary.dic in the folder " + q.working_directory.string() +

@@ -101,28 +101,6 @@ void World::click_at(std::int64_t time_ms, int cell) {
     pump.at(time_ms, [this, cell] { cell_clicked(q->state, cell); });
 }
 
-std::int64_t World::arrange(std::int64_t from_ms, const std::string& text, int first, int step) {
-    std::vector<std::string> board;
-    for (const Cell& cell : q->form_game_screen.cells) board.push_back(cell.text);
-    std::int64_t t = from_ms;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        int target = first + static_cast<int>(i) * step;
-        std::string wanted(1, text[i]);
-        if (board[static_cast<std::size_t>(target)] == wanted) continue;
-        int source = -1;
-        for (int c = 0; c < cell_count && source < 0; ++c) {
-            bool placed = false;
-            for (std::size_t j = 0; j < i; ++j) placed = placed || c == first + static_cast<int>(j) * step;
-            if (!placed && c != target && board[static_cast<std::size_t>(c)] == wanted) source = c;
-        }
-        if (source < 0) continue;
-        click_at(t += 20, source);
-        click_at(t += 20, target);
-        std::swap(board[static_cast<std::size_t>(source)], board[static_cast<std::size_t>(target)]);
-    }
-    return t;
-}
-
 void World::play_turns(std::function<void()> move) {
     pump.on_box([this, move](const std::string& text) {
         if (text.rfind("Are you ready", 0) == 0) pump.after(15, move);

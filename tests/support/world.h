@@ -66,9 +66,6 @@ struct World {
     void set_up(int game_index, int minutes, const std::vector<std::string>& names);
     // Clicks a cell at a virtual time, as its own pass of the turn loop.
     void click_at(std::int64_t time_ms, int cell);
-    // Plans the swaps that lay the text out from cell `first` onwards (along a
-    // row, or down a column with step 13) and schedules their clicks.
-    std::int64_t arrange(std::int64_t from_ms, const std::string& text, int first, int step = 1);
     // Answers every box at once (Yes to the Quit question), clicks OK of the
     // turn result whenever it shows, and plays each turn with move shortly
     // after its "Are you ready " box.

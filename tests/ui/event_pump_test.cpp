@@ -1,9 +1,10 @@
-// The Qt pump: core timers tick on Qt's loop, sped up by the time scale and
-// also while a box is open, and the boxes are the program's own.
+// The Qt pump: core timers tick on Qt's loop also while a box is open, the
+// boxes are the program's own, and windows can be put on screen at once.
+// (Whole games run on it, sped up by its time scale, in the keyboard and
+// end-to-end suites.)
 #include "qt_event_pump.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -13,34 +14,6 @@
 
 namespace quarn::ui::testing {
 namespace {
-
-TEST(QtEventPumpTest, CoreTimersTickOnQtsLoopUntilSwitchedOff) {
-    QtEventPump pump;
-    int renders = 0, ticks = 0;
-    pump.set_renderer([&] { ++renders; });
-    Timer timer(1000, [&] { ++ticks; });
-    pump.add_timer(timer);
-    EXPECT_FALSE(pump.qt_timer(timer)->isActive());
-    timer.set_enabled(true);
-
-    pump.set_time_scale(50);
-    EXPECT_EQ(pump.qt_timer(timer)->interval(), 20) << "a running timer is retimed";
-    QElapsedTimer real;
-    real.start();
-    const std::int64_t deadline = pump.now_ms() + 5000;
-    pump.wait_until(deadline);
-    EXPECT_GE(pump.now_ms(), deadline);
-    EXPECT_TRUE(real.elapsed() >= 99 && real.elapsed() < 2000) << "5 program seconds are 100 real ms";
-    EXPECT_GE(ticks, 3);
-    EXPECT_GT(renders, ticks) << "the windows are brought up to date after every tick and before every wait";
-
-    timer.set_interval(10);
-    EXPECT_EQ(pump.qt_timer(timer)->interval(), 1) << "never 0, which would spin";
-    timer.set_enabled(false);
-    const int stopped_at = ticks;
-    pump.wait_until(pump.now_ms() + 100);
-    EXPECT_EQ(ticks, stopped_at);
-}
 
 TEST(QtEventPumpTest, BoxesAreTitledQuarnAndTimersTickWhileOneIsOpen) {
     QtEventPump pump;
@@ -82,10 +55,8 @@ TEST(QtEventPumpTest, ShowingWindowsNowPaintsThemAndShowsBusyUntilTheNextPass) {
     QtEventPump pump;
     pump.set_renderer([&] { window.show(); });
     pump.show_windows_now();
-    EXPECT_TRUE(window.windowHandle()->isExposed());
-    EXPECT_GE(window.paints, 1);
-    ASSERT_NE(QApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    EXPECT_TRUE(window.windowHandle()->isExposed() && window.paints >= 1);
+    EXPECT_TRUE(QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor);
     pump.yield();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     pump.set_renderer(nullptr);

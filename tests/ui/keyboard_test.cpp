@@ -70,10 +70,13 @@ private:
     void poll() {
         if (pending_ || steps_.empty()) return;
         const bool box = QApplication::activeModalWidget() != nullptr;
-        const bool result = windows->show_score.isVisible() && !q->state.score_ok_clicked;
+        // A result is answered once it has the keyboard, and no move is made
+        // while it shows or its points count up.
+        const bool result = windows->show_score.isVisible();
+        const bool answer = box || (result && !q->state.score_ok_clicked && windows->show_score.isActiveWindow());
         // A move waits until the turn's loop has taken up the last press.
-        const bool move = !box && q->state.turn_running && q->state.clicked_cell < 0;
-        if (steps_.front().first == When::answer ? !box && !result : !move) return;
+        const bool move = !box && !result && q->state.turn_running && q->state.clicked_cell < 0;
+        if (steps_.front().first == When::answer ? !answer : !move) return;
         pending_ = true; // the key goes from Qt's loop, where the game may run nested
         QTimer::singleShot(0, [this] {
             auto step = std::move(steps_.front().second);

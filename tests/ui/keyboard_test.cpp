@@ -126,8 +126,12 @@ TEST_F(KeyboardTest, PickNMixLettersPlacedWhiteAndScored) {
         EXPECT_EQ(q->state.clicked_cell, 15) << "a placed letter refuses the pick, which stays waiting";
         EXPECT_EQ(board().accessibleName(), QStringLiteral("cell row 2 column 3, letter t, white"));
     });
-    // GAME OVER. The white run "cat" holds cat and at: 50 points a letter.
-    then(When::answer, "~", [&] { EXPECT_EQ(q->form_game_screen.scores[0], "250"); });
+    // GAME OVER, after the winner. The white run "cat" holds cat and at: 50 points a letter.
+    then(When::answer, "~", [&] {
+        EXPECT_EQ(child<QLabel>(windows->game_screen, "score_0")->text(), QStringLiteral("250"));
+        EXPECT_EQ(child<QLabel>(windows->winner, "Label3")->text() + child<QLabel>(windows->winner, "Label4")->text(),
+                  QStringLiteral("Ann250"));
+    });
     play(3, 50);
 }
 

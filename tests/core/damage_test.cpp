@@ -147,46 +147,37 @@ TEST(Damage, HighScoreFilesRecoverToEmptyPlacesAndKeepWhatReads) {
     EXPECT_EQ(table_of(high_score_bytes(table))[0].name, "A 'B', C  D");
 }
 
-// A save that cannot happen leaves the old file whole and says so.
+// A save that cannot happen leaves the old file whole and says so, naming it.
 TEST(Damage, FailedSavesKeepTheOldFileAndTellThePlayer) {
     Install install("test.txt", "");
     test::World& world = install.world;
     Quarn& q = world.start();
-    const auto file = world.dir / "mixnmatch.hi";
     const std::string old_table = world.read("mixnmatch.hi");
     q.form_game_screen.high_scores[0] = {"New", "500", "d"};
-    auto expect_refused = [&](const char* why) {
-        world.pump.boxes.clear();
-        save_high_scores(world.pump, q.form_game_screen.high_scores, file);
-        ASSERT_EQ(world.pump.boxes.size(), 1u) << why;
-        EXPECT_NE(world.pump.boxes[0].text.find("The high scores could not be saved to mixnmatch.hi"), std::string::npos);
-        EXPECT_EQ(world.read("mixnmatch.hi"), old_table) << why;
+    rlimit no_limit{}, tiny{};
+    ::getrlimit(RLIMIT_FSIZE, &no_limit);
+    tiny = {16, no_limit.rlim_max}; // a disk that fills up halfway through the new copy
+    std::signal(SIGXFSZ, SIG_IGN);
+    const std::pair<std::function<void()>, std::function<void()>> failures[] = {
+        {[&] { for (const char* f : {"mixnmatch.hi", "anagrams1_used.dat"}) ::chmod((world.dir / f).c_str(), 0444); },
+         [&] { for (const char* f : {"mixnmatch.hi", "anagrams1_used.dat"}) ::chmod((world.dir / f).c_str(), 0644); }},
+        {[&] { ::chmod(world.dir.c_str(), 0555); }, [&] { ::chmod(world.dir.c_str(), 0755); }},
+        {[&] { ::setrlimit(RLIMIT_FSIZE, &tiny); }, [&] { ::setrlimit(RLIMIT_FSIZE, &no_limit); }},
     };
-    ::chmod(file.c_str(), 0444);
-    expect_refused("read-only file");
-    ::chmod(file.c_str(), 0644);
-    ::chmod(world.dir.c_str(), 0555);
-    expect_refused("read-only folder");
-    ::chmod(world.dir.c_str(), 0755);
-    // A disk that fills up halfway through the new copy.
-    rlimit old_limit{};
-    ::getrlimit(RLIMIT_FSIZE, &old_limit);
-    rlimit tiny = old_limit;
-    tiny.rlim_cur = 16;
-    auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
-    ::setrlimit(RLIMIT_FSIZE, &tiny);
-    expect_refused("the new copy cannot be written whole");
-    ::setrlimit(RLIMIT_FSIZE, &old_limit);
-    std::signal(SIGXFSZ, old_handler);
-    for (const auto& entry : std::filesystem::directory_iterator(world.dir))
-        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << "the partial copy is removed";
-
-    ::chmod((world.dir / "anagrams1_used.dat").c_str(), 0444);
-    world.pump.boxes.clear();
-    q.find_game("Anagrams")->finish(q.stage);
-    ASSERT_EQ(world.pump.boxes.size(), 1u);
-    EXPECT_NE(world.pump.boxes[0].text.find("The used-word record could not be saved to anagrams1_used.dat"),
-              std::string::npos);
+    for (const auto& [fail, mend] : failures) {
+        world.pump.boxes.clear();
+        fail();
+        save_high_scores(world.pump, q.form_game_screen.high_scores, world.dir / "mixnmatch.hi");
+        q.find_game("Anagrams")->finish(q.stage);
+        mend();
+        EXPECT_EQ(world.pump.box_texts().size(), 2u);
+        for (const std::string& text : world.pump.box_texts())
+            EXPECT_TRUE(text.find("The high scores could not be saved to mixnmatch.hi") == 0 ||
+                        text.find("The used-word record could not be saved to anagrams1_used.dat") == 0) << text;
+        EXPECT_EQ(world.read("mixnmatch.hi"), old_table);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(world.dir), {}), 10) << "no partial copy is left";
+    }
+    std::signal(SIGXFSZ, SIG_DFL);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 // The letter grid's picks and swaps, the game clock and the Exit question.
 #include "board/letter_grid.h"
 #include "games/catalogue.h"
-#include "shell/main_menu.h"
 
 #include "world.h"
 
@@ -110,23 +109,6 @@ TEST(Clock, MinutesOfFiftyNineTicks) {
             << c.minutes << " minutes after " << c.seconds << " s";
         EXPECT_EQ(screen.bar_value, c.bar) << "the bar shows whole minutes, one tick late";
         EXPECT_EQ(screen.game_timer.enabled(), state.game_time_left >= 0);
-    }
-}
-
-TEST(ExitQuestion, NoKeepsTheGameAndYesLeavesIt) {
-    test::World world;
-    world.write_standard_files();
-    Quarn& q = world.start();
-    q.form_game_screen.show();
-    q.form_options.hide();
-    for (bool yes : {false, true}) {
-        world.pump.on_box([yes](const std::string&) { return test::SimPump::Answer{100, yes}; });
-        exit_clicked(q);
-        EXPECT_EQ(world.pump.boxes.back().text, "Are you sure you want to Quit");
-        EXPECT_TRUE(world.pump.boxes.back().question);
-        EXPECT_EQ(q.state.quit_requested, yes);
-        EXPECT_EQ(q.form_options.visible, yes);
-        EXPECT_EQ(q.form_game_screen.visible, !yes);
     }
 }
 

@@ -68,12 +68,15 @@ TEST_P(EveryGame, RunsRoundsUntilTheClockHasRunOutAndEntersTheTableAfterRoundFou
     const char* const records[] = {"anagrams1_used.dat", "crossword1_used.dat"};
     const std::string other_record = world.read(records[game == 0 ? 1 : 0]);
     Quarn& on = world.start();
+    // An empty seat between two players is passed over.
     const Words names = game == 3 ? Words{"Ann"} : Words{"Ann", "Bob"};
-    world.set_up(game, game == 3 ? 11 : 2, names);
+    world.set_up(game, game == 3 ? 11 : 2, game == 3 ? names : Words{"Ann", "", "Bob"});
 
     Words table_at_start;
     std::vector<std::pair<int, std::string>> entries; // the round and the player of each announcement
+    Words rounds; // the round shown at each turn
     world.play_turns([&] {
+        rounds.push_back(on.form_game_screen.round_caption);
         if (table_at_start.empty())
             for (const HighScoreRow& row : on.form_game_screen.high_scores) table_at_start.push_back(row.name);
         if (game < 2) return solve();
@@ -101,7 +104,10 @@ TEST_P(EveryGame, RunsRoundsUntilTheClockHasRunOutAndEntersTheTableAfterRoundFou
     ASSERT_GE(shown.size(), 4 * names.size() + 1) << "at least four rounds";
     EXPECT_EQ(shown.back(), "GAME OVER");
     EXPECT_EQ((shown.size() - 1) % names.size(), 0u) << "the game ends only at the start of a round";
-    for (std::size_t i = 0; i + 1 < shown.size(); ++i) EXPECT_EQ(shown[i], "Are you ready " + names[i % names.size()]);
+    for (std::size_t i = 0; i + 1 < shown.size(); ++i) {
+        EXPECT_EQ(shown[i], "Are you ready " + names[i % names.size()]);
+        EXPECT_EQ(rounds[i], "Round  " + std::to_string(i / names.size() + 1));
+    }
     EXPECT_EQ(table_at_start, (Words{"y", "z", "x", "", "", "", "", "", "", ""}));
     std::vector<std::pair<int, std::string>> expected_entries;
     for (const std::string& name : names) expected_entries.emplace_back(4, "Well Done " + name);
@@ -122,32 +128,28 @@ TEST_P(EveryGame, RunsRoundsUntilTheClockHasRunOutAndEntersTheTableAfterRoundFou
 
 INSTANTIATE_TEST_SUITE_P(Games, EveryGame, ::testing::Values(0, 1, 2, 3));
 
-TEST_F(Games, OnlyNamedSeatsPlayAndEveryPassWritesTheRound) {
-    Quarn& on = world.start();
-    world.set_up(0, 2, {"", "", "Cy"});
-    Words seen;
-    world.play_turns([this] { solve(); });
-    world.pump.on_box([&, answer = world.pump.box_handler()](const std::string& text) {
-        seen.push_back(on.form_game_screen.round_caption + "|" + on.form_game_screen.turn_caption);
-        return answer(text);
-    });
-    play_game(on);
-    ASSERT_GE(seen.size(), 3u);
-    EXPECT_EQ(seen[0], "Round  1|Cy's turn");
-    EXPECT_EQ(seen[1], "Round  2|Cy's turn");
-}
-
-// Exit: no winner and no "GAME OVER", the record saved, and nothing of the
-// turn left behind, not even the frame of a cell picked at that moment.
+// Exit answered No: the game goes on. Answered Yes: the menu is back at once,
+// no winner and no "GAME OVER", the record saved, and nothing of the turn
+// left behind, not even the frame of a cell picked at that moment.
 TEST_F(Games, ExitLeavesTheGameAtOnceAndLeavesNothingBehind) {
     Quarn& on = world.start();
     world.set_up(0, 10, {"Ann"});
     world.play_turns([&] {
         world.click_at(world.pump.now_ms() + 20, 0);
-        world.pump.after(3000, [&] { exit_clicked(on); });
+        world.pump.after(2000, [&] { exit_clicked(on); });
+        world.pump.after(3000, [&] {
+            EXPECT_TRUE(on.form_game_screen.visible && !on.state.quit_requested);
+            world.pump.on_box([](const std::string&) { return SimPump::Answer{10, true}; });
+            exit_clicked(on);
+            EXPECT_TRUE(on.form_options.visible && !on.form_game_screen.visible && on.state.quit_requested);
+        });
+    });
+    world.pump.on_box([&, answer = world.pump.box_handler()](const std::string& text) {
+        return text.find("Quit") != std::string::npos ? SimPump::Answer{10, false} : answer(text);
     });
     play_game(on);
-    EXPECT_EQ(boxes(), (Words{"Are you ready Ann", "Are you sure you want to Quit"}));
+    EXPECT_EQ(boxes(), (Words{"Are you ready Ann", "Are you sure you want to Quit", "Are you sure you want to Quit"}));
+    EXPECT_TRUE(world.pump.boxes.back().question);
     EXPECT_FALSE(on.form_winner.created);
     const Words record = test::lines_of(world.dir / "anagrams1_used.dat");
     EXPECT_EQ(std::count(record.begin(), record.end(), "True"), 1);
@@ -296,31 +298,20 @@ TEST_F(Games, PickNMixOffersALetterAndPlacedLettersStayWhite) {
     world.set_up(3, 4, {"", "Bo"});
     const Cells& cells = on.form_game_screen.cells;
     int turns = 0;
-    auto click = [&](int cell) { cell_clicked(on.state, cell); };
     world.play_turns([&] {
         if (++turns > 1) {
             world.pump.after(20, [&] { EXPECT_EQ(on.state.clicks_made, 0) << "a click refused in the last turn"; });
             return;
         }
         EXPECT_FALSE(on.form_game_screen.check_enabled);
-        EXPECT_NE(cells[0].text, "") << "a letter is offered at once";
-        EXPECT_EQ(letters().size(), 1u) << "over an empty grid";
-        click(0);
-        world.pump.after(20, [&] { click(20); });
+        EXPECT_EQ(letters().size(), 1u) << "a letter is offered at once, over an empty grid";
+        world.click_at(world.pump.now_ms(), 0);
+        world.click_at(world.pump.now_ms() + 20, 20);
         world.pump.after(40, [&] {
             EXPECT_TRUE(cells[20].background == colours::white && cells[0].background == colours::light_grey);
             EXPECT_NE(cells[0].text, "") << "cell 0 is filled again";
-            click(20); // a placed letter can't be picked
-        });
-        world.pump.after(60, [&] {
-            EXPECT_EQ(on.state.clicks_made, 0);
-            click(0);
-            change_letter_clicked(on.random, on.form_game_screen);
-        });
-        world.pump.after(80, [&] { click(21); press_check(); }); // no early finish
-        world.pump.after(100, [&] {
-            EXPECT_TRUE(cells[21].background == colours::white && !cells[21].text.empty());
-            click(21); // refused, and still waiting when the turn ends
+            cell_clicked(on.state, 20); // refused, and still waiting when the turn ends
+            press_check();              // no early finish
         });
     });
     play_game(on);

@@ -1,10 +1,15 @@
-// The four games played through the simulated pump: the seat loop they share
-// and each game's own rules.
+// The program played through the simulated pump: the main menu and its
+// set-up windows, the board's picks and swaps and the game clock, the seat
+// loop every game runs on, each game's own rules, and the high-score tables.
 #include "board/letter_grid.h"
 #include "engine/driver.h"
+#include "games/catalogue.h"
 #include "games/grid_scan.h"
 #include "games/pick_n_mix.h"
+#include "scores/high_scores.h"
 #include "shell/main_menu.h"
+#include "shell/setup_windows.h"
+#include "shell/title_animation.h"
 
 #include "world.h"
 
@@ -17,6 +22,114 @@
 
 namespace quarn {
 namespace {
+
+// The letter grid's picks and swaps, the game clock and the Exit question.
+
+// A board of letters a, b, c, ... in a turn that is waiting for moves.
+struct Board {
+    Board() {
+        state.turn_time_left = 10;
+        state.turn_running = true;
+        state.clicked_cell = -1;
+        for (int i = 0; i < cell_count; ++i) {
+            screen.cells[static_cast<std::size_t>(i)].text = std::string(1, static_cast<char>('a' + i % 26));
+            screen.cells[static_cast<std::size_t>(i)].background = colours::light_grey;
+        }
+    }
+    // Passes of the turn loop, one click each (-1: none).
+    void passes(std::initializer_list<int> clicks, const GameRules& game) {
+        for (int click : clicks) {
+            if (click >= 0) cell_clicked(state, click);
+            take_pick(state, screen, game);
+            swap_picked(state, screen, game);
+        }
+    }
+    const Cell& cell(int i) const { return screen.cells[static_cast<std::size_t>(i)]; }
+
+    PlayState state;
+    GameScreenModel screen{nullptr, nullptr};
+};
+
+struct Grid : ::testing::Test, Board {};
+
+TEST_F(Grid, EveryGameSwapsTheLettersRecordedAtPickTimeAndColoursTheSecondCellItsWay) {
+    const Colour grey = colours::light_grey, white = colours::white;
+    struct Case {
+        std::unique_ptr<GameRules> (*make)();
+        Colour once, twice; // cell 7 picked twice, then twice more
+    };
+    for (const Case& c : {Case{make_anagrams, grey, grey}, Case{make_crossword, grey, grey},
+                          Case{make_mix_n_match, white, grey}, Case{make_pick_n_mix, white, white}}) {
+        Board g;
+        const auto game = c.make();
+        g.passes({5}, *game);
+        EXPECT_FALSE(g.cell(5).framed) << "a pick loses its frame";
+        EXPECT_EQ(g.state.clicks_made, 1);
+        g.screen.cells[5].text = "z"; // "Change Letter" between the two picks
+        g.passes({40}, *game);
+        EXPECT_EQ(g.cell(5).text, "o");
+        EXPECT_EQ(g.cell(40).text, "f");
+        EXPECT_EQ(g.cell(5).background, grey) << "the first cell keeps its colour";
+        EXPECT_TRUE(g.cell(5).framed && g.cell(40).framed);
+        EXPECT_EQ(g.state.clicks_made, 0);
+        g.passes({7, 7}, *game);
+        EXPECT_EQ(g.cell(7).text, "h") << "a cell picked twice keeps its letter";
+        EXPECT_EQ(g.cell(7).background, c.once);
+        g.passes({7, 7}, *game);
+        EXPECT_EQ(g.cell(7).background, c.twice);
+    }
+}
+
+TEST_F(Grid, PickNMixRefusesWhiteCellsButKeepsTheClickWaiting) {
+    const auto pick_n_mix = make_pick_n_mix();
+    screen.cells[3].background = colours::white;
+    passes({3, -1}, *pick_n_mix);
+    EXPECT_EQ(state.clicks_made, 0);
+    EXPECT_TRUE(cell(3).framed);
+    EXPECT_EQ(state.clicked_cell, 3) << "looked at again on every pass";
+    passes({9}, *pick_n_mix);
+    EXPECT_EQ(state.clicks_made, 1);
+    EXPECT_EQ(state.picked_cells[1], 9);
+}
+
+TEST_F(Grid, OnlyTheLastClickOfAPassAndOnlyWhileATurnsCounterRuns) {
+    const auto crossword = make_crossword();
+    cell_clicked(state, 4);
+    cell_clicked(state, 6);
+    passes({-1}, *crossword);
+    EXPECT_EQ(state.picked_cells[1], 6);
+    state.turn_time_left = 0;
+    passes({20}, *crossword);
+    state.turn_time_left = 10;
+    state.turn_running = false;
+    passes({21}, *crossword);
+    EXPECT_EQ(state.clicks_made, 1) << "a click with the counter at 0, or between turns, does nothing";
+}
+
+TEST(Clock, MinutesOfFiftyNineTicks) {
+    struct Case {
+        int minutes, seconds;
+        const char* shown;
+        int bar;
+    };
+    const Case cases[] = {{2, 1, "0h1m59s", 2},  {2, 59, "0h1m1s", 1},   {2, 60, "0h0m59s", 1},
+                          {2, 118, "0h0m1s", 0}, {2, 119, "0h0m0s", 0},  {75, 1, "1h14m59s", 75},
+                          {60, 1, "0h59m59s", 60}};
+    for (const Case& c : cases) {
+        PlayState state;
+        GameScreenModel screen{nullptr, nullptr};
+        game_screen_load(state, screen);
+        state.game_time_left = c.minutes;
+        for (int s = 0; s < c.seconds; ++s) game_clock_tick(state, screen);
+        EXPECT_EQ(screen.clock_hours + "h" + screen.clock_minutes + "m" + screen.clock_seconds + "s", c.shown)
+            << c.minutes << " minutes after " << c.seconds << " s";
+        EXPECT_EQ(screen.bar_value, c.bar) << "the bar shows whole minutes, one tick late";
+        EXPECT_EQ(screen.game_timer.enabled(), state.game_time_left >= 0);
+    }
+}
+
+// The four games played through the simulated pump: the seat loop they share
+// and each game's own rules.
 
 using test::SimPump;
 using Words = std::vector<std::string>;
@@ -418,6 +531,232 @@ TEST_F(Games, ExitDuringTheAnnouncementSavesTheTableToItsOwnFile) {
     EXPECT_EQ(world.read("anagrams.hi"), anagrams_table);
     // Four turns of one white letter, a word in its row and in its column.
     EXPECT_EQ(world.read("mixnmatch.hi").substr(0, 12), "\"Ann\"\r\n400\r\n");
+}
+
+// High-score tables, the entry after round 4, and the winner.
+
+using Names = std::vector<std::string>;
+
+// A table file of the places given as name, score, date, name, score, ...
+HighScoreTable table_of(const std::vector<std::string>& items) {
+    std::string bytes;
+    for (std::size_t i = 0; i < items.size(); ++i) bytes += i % 3 == 1 ? items[i] + "\r\n" : "\"" + items[i] + "\"\r\n";
+    return read_high_score_table(bytes);
+}
+
+Names names_of(const HighScoreTable& table) {
+    Names out;
+    for (const HighScoreRow& row : table) out.push_back(row.name);
+    return out;
+}
+
+TEST(HighScores, LoadedInFileOrderSortedByScoreWithTiesInPlaceAndSavedByteForByte) {
+    HighScoreTable table = table_of({"a", "10", "d1", "b", "0120", "d2", "c", "30", "d3", "d", "120", "d4", "e", "5", "d5",
+                                     "f", "5", "d6", "g", "7", "d7", "h", "-3", "d8", "i", "0", "d9", "j", "500", "d10"});
+    EXPECT_EQ(names_of(table), (Names{"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"}));
+    EXPECT_EQ(table[1].score, "120") << "scores lose leading zeros";
+    sort_high_scores(table);
+    EXPECT_EQ(names_of(table), (Names{"j", "b", "d", "c", "a", "g", "e", "f", "i", "h"}));
+    EXPECT_EQ(table[0].date + table[9].score, "d10-3") << "names and dates travel with their scores";
+    HighScoreTable climbing = table_of({"", "1", "", "", "1", "", "", "1", "", "", "1", "", "", "1", "",
+                                        "", "1", "", "", "1", "", "", "1", "", "", "1", "", "top", "9", "d"});
+    sort_high_scores(climbing);
+    EXPECT_EQ(climbing[0].name, "top") << "the last place climbing to the top needs all ten passes";
+
+    test::TempFolder folder;
+    test::SimPump pump;
+    table[3] = {"Smith, Al", "99999", "Feb,1,2005"};
+    save_high_scores(pump, table, folder.path / "t.hi");
+    const std::string bytes = test::read_file(folder.path / "t.hi");
+    EXPECT_EQ(bytes.substr(0, 25), "\"j\"\r\n500\r\n\"d10\"\r\n\"b\"\r\n120");
+    EXPECT_NE(bytes.find("\"Smith, Al\"\r\n32767\r\n\"Feb,1,2005\"\r\n"), std::string::npos) << "held within 16 bits";
+    EXPECT_EQ(test::lines_of(folder.path / "t.hi").size(), 30u);
+    HighScoreTable again{};
+    load_high_scores(again, folder.path / "t.hi");
+    save_high_scores(pump, again, folder.path / "t.hi");
+    EXPECT_EQ(test::read_file(folder.path / "t.hi"), bytes);
+    EXPECT_TRUE(pump.boxes.empty());
+}
+
+TEST(HighScores, SeatsThatBeatTheLastPlaceEnterOneAfterTheOther) {
+    test::World world;
+    world.write_standard_files();
+    Quarn& q = world.start();
+    std::vector<std::string> places;
+    for (int k = 0; k < 8; ++k) places.insert(places.end(), {"old" + std::to_string(k), std::to_string(1000 - k), "x"});
+    places.insert(places.end(), {"ninth", "600", "x", "last", "300", "x"});
+    HighScoreTable& table = q.form_game_screen.high_scores;
+    table = table_of(places);
+    q.form_game_screen.names = {"", "Ann", "Bo", "Cy"};
+    q.form_game_screen.scores = {"0", "500", "300", "800"};
+    Names announced;
+    std::vector<Colour> ann_colours;
+    world.pump.at(1000, [&] {
+        for (const HighScoreRow& row : table)
+            if (row.name == "Ann") ann_colours.push_back(row.text_colour);
+    });
+    for (int at : {1000, 6000})
+        world.pump.at(at, [&] { announced.push_back(q.form_new_hiscore.name_caption + " " + q.form_new_hiscore.score_caption); });
+    enter_high_scores(world.pump, world.dates, q.form_game_screen, q.form_new_hiscore, world.dir / "mixnmatch.hi");
+    EXPECT_EQ(announced, (Names{"Well Done Ann 500", "Well Done Cy 800"}));
+    EXPECT_EQ(ann_colours, std::vector<Colour>{colours::yellow}) << "the new place is highlighted while it is announced";
+    EXPECT_EQ(world.pump.now_ms(), 10000) << "five seconds each";
+    EXPECT_EQ(names_of(table)[8] + " " + names_of(table)[9], "Cy ninth") << "Cy pushed Ann's place out again";
+    for (const HighScoreRow& row : table) EXPECT_EQ(row.text_colour, colours::white);
+    const std::string bytes = world.read("mixnmatch.hi");
+    EXPECT_NE(bytes.find("\"Cy\"\r\n800\r\n\"Jan,5,2004\""), std::string::npos);
+    EXPECT_EQ(bytes.find("\"Bo\""), std::string::npos) << "equal to the last place does not enter";
+}
+
+TEST(Winner, TheFirstSeatWithTheHighestScoreForFourSeconds) {
+    test::SimPump pump;
+    GameScreenModel screen{nullptr, nullptr};
+    WinnerModel winner;
+    pump.add_timer(winner.timer);
+    screen.names = {"A", "B", "", "D"};
+    const std::pair<std::array<std::string, 4>, std::string> cases[] = {
+        {{"120", "340", "340", "0"}, "B:340"}, {{"0", "0", "55", "0"}, ":55"}, {{"0", "0", "0", "0"}, "A:0"}};
+    for (const auto& [scores, expected] : cases) {
+        screen.scores = scores;
+        show_winner(screen, winner);
+        EXPECT_EQ(winner.name_caption + ":" + winner.score_caption, expected);
+        pump.run_for(3999);
+        EXPECT_TRUE(winner.visible) << "every showing lasts its four seconds";
+        pump.run_for(2);
+        EXPECT_FALSE(winner.visible);
+    }
+}
+
+// Start-up, the reset, the set-up windows, "Play Game" and the title animation.
+
+using Texts = std::vector<std::string>;
+
+struct Shell : ::testing::Test {
+    Shell() { world.write_standard_files(); }
+    test::World world;
+};
+
+TEST_F(Shell, StartUpShowsTheMenuWithNothingSelectedThenLoadsAndBeeps) {
+    bool menu_on_screen_before_load = false;
+    world.pump.on_show_windows_now = [&] {
+        menu_on_screen_before_load = world.q->form_options.visible && world.q->dictionary_words.size() == 1 && world.pump.beeps == 0;
+    };
+    Quarn& q = world.start();
+    EXPECT_TRUE(menu_on_screen_before_load);
+    EXPECT_TRUE(q.form_options.visible && !q.form_game_screen.visible);
+    EXPECT_EQ(world.pump.beeps, 1);
+    EXPECT_EQ(q.state.game_type, "");
+    EXPECT_EQ(q.state.clicked_cell, -1);
+    EXPECT_EQ(q.dictionary_words.word(1), "act");
+    EXPECT_FALSE(q.form_game_screen.game_timer.enabled() || q.form_game_screen.score_timer.enabled());
+    EXPECT_TRUE(q.form_options.timer.enabled());
+    EXPECT_EQ(q.form_game_screen.cells[64].background, colours::light_grey);
+    const Colour grey = colours::light_grey;
+    EXPECT_EQ(q.form_options.game_button_colours, (std::array<Colour, 4>{grey, grey, grey, grey}));
+    select_game(q, 1);
+    select_game(q, 3);
+    select_game(q, 4); // no such button
+    select_game(q, -1);
+    EXPECT_EQ(q.state.game_type, "Worddrop");
+    EXPECT_EQ(q.form_options.game_button_colours, (std::array<Colour, 4>{grey, grey, grey, colours::yellow}));
+}
+
+TEST_F(Shell, NamesAreCountedOnEveryEditAndTheGameLengthTakesTheLastTick) {
+    Quarn& q = world.start();
+    open_enter_names(q);
+    EXPECT_FALSE(q.form_options.visible);
+    for (auto [box, name, count] : {std::tuple{2, "Ann", 1}, {0, "  ", 2}, {0, "", 1}, {2, "", 0}}) {
+        names_changed(q.state, q.form_enter_names, box, name);
+        EXPECT_EQ(q.state.player_count, count) << box << " '" << name << "'";
+    }
+    names_exit(q.form_enter_names, q.form_options);
+    EXPECT_TRUE(q.form_options.visible);
+
+    GameLengthModel& length = q.form_enter_game_length;
+    open_game_length(q);
+    world.pump.run_for(50);
+    game_length_exit(q.state, length, q.form_options);
+    EXPECT_EQ(q.state.game_time_left, 0) << "Exit before the first tick";
+    open_game_length(q);
+    for (auto [minutes, hours_shown, minutes_shown] :
+         {std::tuple{10, "0", "10"}, {125, "2", "5"}, {500, "3", "0"}, {1, "0", "2"}}) {
+        slider_moved(length, minutes);
+        world.pump.run_for(100);
+        EXPECT_EQ(length.hours + ":" + length.minutes, std::string(hours_shown) + ":" + minutes_shown) << minutes;
+    }
+    slider_moved(length, 90);
+    game_length_exit(q.state, length, q.form_options);
+    EXPECT_EQ(q.state.game_time_left, 2) << "the reading of the last tick, not the slider";
+}
+
+TEST_F(Shell, PlayGameChecksTheSetUpThenOpensThePlayWindow) {
+    Quarn& q = world.start();
+    play_game(q);
+    EXPECT_EQ(world.pump.box_texts(), (Texts{"You haven't selected the game you want to play",
+                                             "You haven't selected the game time", "You haven't entered any players names"}));
+    EXPECT_FALSE(q.form_game_screen.visible);
+
+    world.set_up(2, 125, {"Ann", "", "Cy"});
+    world.pump.boxes.clear();
+    world.pump.on_box([&](const std::string& text) {
+        if (text == "Are you ready Ann") {
+            const GameScreenModel& screen = q.form_game_screen;
+            EXPECT_TRUE(screen.visible);
+            EXPECT_FALSE(q.form_options.visible);
+            EXPECT_EQ(screen.heading, "Mix 'N Match");
+            EXPECT_EQ(screen.clock_hours + ":" + screen.clock_minutes, "2:5");
+            EXPECT_EQ(screen.bar_maximum, 125);
+            EXPECT_EQ(screen.names, (std::array<std::string, 4>{"Ann", "", "Cy", ""}));
+            EXPECT_TRUE(screen.game_timer.enabled());
+            EXPECT_TRUE(q.form_show_score.found_list_visible);
+            world.pump.after(100, [&] { exit_clicked(q); });
+        }
+        return test::SimPump::Answer{10, true};
+    });
+    play_game(q);
+    EXPECT_TRUE(q.form_options.visible);
+    // After a game the game and its length must be chosen again; the names stay.
+    world.pump.boxes.clear();
+    play_game(q);
+    EXPECT_EQ(world.pump.box_texts(),
+              (Texts{"You haven't selected the game you want to play", "You haven't selected the game time"}));
+}
+
+TEST_F(Shell, TheMenusEndTheProgramAndBringTheirWindowsToTheFront) {
+    Quarn& q = world.start();
+    menu_about(q);
+    menu_about(q);
+    EXPECT_EQ(q.frmAbout.raise_requests, 1);
+    menu_instructions(q);
+    EXPECT_TRUE(q.form_help.visible && q.form_options.visible);
+    EXPECT_THROW(menu_exit(q), test::SimProgramEnded);
+    EXPECT_THROW(main_menu_closed(q), test::SimProgramEnded);
+}
+
+TEST_F(Shell, TitleLettersScatterAndSettleAtTheirPlaces) {
+    for (double scatter : {0.0, 0.0004, 0.37, 0.999}) {
+        PlayState s;
+        MainMenuModel menu{nullptr};
+        test::TestRandom random;
+        // Ten steps and the scatter product.
+        random.queued = {0.1, 0.9, 0.5, 0.5, 0.0, 0.99, 0.3, 0.7, 0.2, 0.8, scatter};
+        scatter_title(s, random);
+        bool left_rest = false;
+        int ticks = 0;
+        auto at_rest = [&] { return s.title_step_left == decltype(s.title_step_left){} && s.title_step_top == decltype(s.title_step_top){}; };
+        for (; ticks < 2000 && !at_rest(); ++ticks) {
+            title_tick(s, menu);
+            left_rest = left_rest || menu.letter_left != title_resting_left;
+        }
+        EXPECT_TRUE(left_rest) << "the letters leave their places during the first 200 ticks";
+        EXPECT_TRUE(ticks > 200 && ticks < 1000) << "settles within a few hundred ticks after 200: " << ticks;
+        EXPECT_EQ(menu.letter_left, title_resting_left);
+        EXPECT_EQ(menu.letter_top, (std::array<int, title_letters>{1200, 1200, 1200, 1200, 1200}));
+        EXPECT_EQ(s.title_ticks, 201);
+        menu.letter_left[0] = 0; // nothing is drawn once all rest
+        title_tick(s, menu);
+        EXPECT_EQ(menu.letter_left[0], 0);
+    }
 }
 
 } // namespace

@@ -590,16 +590,16 @@ TEST(HighScores, SeatsThatBeatTheLastPlaceEnterOneAfterTheOther) {
     q.form_game_screen.names = {"", "Ann", "Bo", "Cy"};
     q.form_game_screen.scores = {"0", "500", "300", "800"};
     Names announced;
-    std::vector<Colour> ann_colours;
+    Names highlighted;
     world.pump.at(1000, [&] {
         for (const HighScoreRow& row : table)
-            if (row.name == "Ann") ann_colours.push_back(row.text_colour);
+            if (row.text_colour == colours::yellow) highlighted.push_back(row.name);
     });
     for (int at : {1000, 6000})
         world.pump.at(at, [&] { announced.push_back(q.form_new_hiscore.name_caption + " " + q.form_new_hiscore.score_caption); });
     enter_high_scores(world.pump, world.dates, q.form_game_screen, q.form_new_hiscore, world.dir / "mixnmatch.hi");
     EXPECT_EQ(announced, (Names{"Well Done Ann 500", "Well Done Cy 800"}));
-    EXPECT_EQ(ann_colours, std::vector<Colour>{colours::yellow}) << "the new place is highlighted while it is announced";
+    EXPECT_EQ(highlighted, Names{"Ann"}) << "the new place, and only it, is highlighted while it is announced";
     EXPECT_EQ(world.pump.now_ms(), 10000) << "five seconds each";
     EXPECT_EQ(names_of(table)[8] + " " + names_of(table)[9], "Cy ninth") << "Cy pushed Ann's place out again";
     for (const HighScoreRow& row : table) EXPECT_EQ(row.text_colour, colours::white);
@@ -650,6 +650,8 @@ TEST_F(Shell, StartUpShowsTheMenuWithNothingSelectedThenLoadsAndBeeps) {
     EXPECT_EQ(q.dictionary_words.word(1), "act");
     EXPECT_FALSE(q.form_game_screen.game_timer.enabled() || q.form_game_screen.score_timer.enabled());
     EXPECT_TRUE(q.form_options.timer.enabled());
+    title_tick(q.state, q.form_options);
+    EXPECT_NE(q.form_options.letter_left, title_resting_left) << "the reset scattered the title";
     EXPECT_EQ(q.form_game_screen.cells[64].background, colours::light_grey);
     const Colour grey = colours::light_grey;
     EXPECT_EQ(q.form_options.game_button_colours, (std::array<Colour, 4>{grey, grey, grey, grey}));
@@ -665,7 +667,7 @@ TEST_F(Shell, NamesAreCountedOnEveryEditAndTheGameLengthTakesTheLastTick) {
     Quarn& q = world.start();
     open_enter_names(q);
     EXPECT_FALSE(q.form_options.visible);
-    for (auto [box, name, count] : {std::tuple{2, "Ann", 1}, {0, "  ", 2}, {0, "", 1}, {2, "", 0}}) {
+    for (auto [box, name, count] : {std::tuple{2, "Ann", 1}, {0, "  ", 2}, {4, "x", 2}, {0, "", 1}, {2, "", 0}}) {
         names_changed(q.state, q.form_enter_names, box, name);
         EXPECT_EQ(q.state.player_count, count) << box << " '" << name << "'";
     }
@@ -696,6 +698,16 @@ TEST_F(Shell, PlayGameChecksTheSetUpThenOpensThePlayWindow) {
                                              "You haven't selected the game time", "You haven't entered any players names"}));
     EXPECT_FALSE(q.form_game_screen.visible);
 
+    // Each part of the set-up is asked for alone.
+    for (auto [game, minutes, names, asked] :
+         {std::tuple{2, 0, Texts{"Ann"}, "You haven't selected the game time"},
+          std::tuple{2, 10, Texts{""}, "You haven't entered any players names"}}) {
+        world.set_up(game, 10, names);
+        if (minutes == 0) q.state.game_time_left = 0;
+        world.pump.boxes.clear();
+        play_game(q);
+        EXPECT_EQ(world.pump.box_texts(), Texts{asked});
+    }
     world.set_up(2, 125, {"Ann", "", "Cy"});
     world.pump.boxes.clear();
     world.pump.on_box([&](const std::string& text) {

@@ -583,7 +583,8 @@ TEST(HighScores, SeatsThatBeatTheLastPlaceEnterOneAfterTheOther) {
     world.write_standard_files();
     Quarn& q = world.start();
     std::vector<std::string> places;
-    for (int k = 0; k < 8; ++k) places.insert(places.end(), {"old" + std::to_string(k), std::to_string(1000 - k), "x"});
+    for (int k = 0; k < 7; ++k) places.insert(places.end(), {"old" + std::to_string(k), std::to_string(1000 - k), "x"});
+    places.insert(places.end(), {"Ann", "993", "x"}); // an older place of hers, with another score
     places.insert(places.end(), {"ninth", "600", "x", "last", "300", "x"});
     HighScoreTable& table = q.form_game_screen.high_scores;
     table = table_of(places);

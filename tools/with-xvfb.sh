@@ -15,7 +15,9 @@ if [ "${1:-}" = "-s" ]; then size=$2; shift 2; fi
 command -v Xvfb >/dev/null || { echo "SKIP: Xvfb not found (tools/setup-deps.sh installs it)"; exit 77; }
 
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/quarn-xvfb.XXXXXX")
-Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+# -noreset: otherwise the server resets whenever its last client leaves, and
+# a program that connects during the reset fails to start.
+Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$tmp/display" 2>"$tmp/xvfb.log" &
 xvfb=$!
 cleanup() {
     kill "$xvfb" 2>/dev/null || true

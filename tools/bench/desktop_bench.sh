@@ -8,21 +8,11 @@ quarn=$(realpath "$1")
 runs=${2:-10}
 bare=$(realpath "${3:-$(dirname "$quarn")/tools/bench/quarn_bare_qt}")
 root=$(cd "$(dirname "$0")/../.." && pwd)
+# A display of our own.
+[ -n "${QUARN_XVFB:-}" ] || exec bash "$root/tools/with-xvfb.sh" bash "$0" "$quarn" "$runs" "$bare"
 work=$(mktemp -d)
-# A display number nobody else on the machine is using.
-for n in $(shuf -i 100-199); do
-  [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { display=:$n; break; }
-done
-# -noreset: the server would otherwise reset whenever its last client leaves
-# (xdpyinfo below, each program we stop), and a program that connects during
-# the reset fails to start.
-Xvfb "$display" -screen 0 1280x1024x24 -noreset >/dev/null 2>&1 &
-xvfb=$!
 pid=
-trap 'kill $xvfb 2>/dev/null; [ -n "$pid" ] && kill $pid 2>/dev/null; cp "$work/quarn.log" /tmp/desktop_bench_quarn.log 2>/dev/null; rm -rf "$work"' EXIT
-export DISPLAY=$display
-# Give the server a moment to take connections.
-until xdpyinfo >/dev/null 2>&1; do sleep 0.05; done
+trap '[ -n "$pid" ] && kill $pid 2>/dev/null; rm -rf "$work"' EXIT
 
 seed() { # folder [dictionary]
   mkdir -p "$1"

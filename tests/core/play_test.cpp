@@ -735,17 +735,6 @@ TEST_F(Shell, PlayGameChecksTheSetUpThenOpensThePlayWindow) {
               (Texts{"You haven't selected the game you want to play", "You haven't selected the game time"}));
 }
 
-TEST_F(Shell, TheMenusEndTheProgramAndBringTheirWindowsToTheFront) {
-    Quarn& q = world.start();
-    menu_about(q);
-    menu_about(q);
-    EXPECT_EQ(q.frmAbout.raise_requests, 1);
-    menu_instructions(q);
-    EXPECT_TRUE(q.form_help.visible && q.form_options.visible);
-    EXPECT_THROW(menu_exit(q), test::SimProgramEnded);
-    EXPECT_THROW(main_menu_closed(q), test::SimProgramEnded);
-}
-
 TEST_F(Shell, TitleLettersScatterAndSettleAtTheirPlaces) {
     for (double scatter : {0.0, 0.0004, 0.37, 0.999}) {
         PlayState s;

@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QTextBrowser>
 
 namespace quarn::ui {
@@ -38,6 +39,15 @@ void HelpWindow::render() { mirror_.render(*this, q_.form_help); }
 void HelpWindow::closeEvent(QCloseEvent* event) {
     event->ignore(); // the close button answers like OK
     ok();
+}
+
+// Esc answers like OK, as it does in the About window: the guide is read
+// from the keyboard too.
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        ok();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void HelpWindow::ok() {

@@ -17,6 +17,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
+#include <QTextBrowser>
 #include <QTextEdit>
 #include <QTimer>
 #include <QWindow>
@@ -90,6 +91,11 @@ TEST_F(WindowsTest, ClicksEditsAndClosesReachTheCore) {
         window->close();
         EXPECT_TRUE(q->form_options.visible || window == &windows->about) << window->objectName().toStdString();
     }
+    q->form_help.show();
+    windows->render_all();
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(windows->help.guide(), &escape);
+    EXPECT_FALSE(q->form_help.visible) << "Esc in the guide answers like OK";
     // Between games the play window's close button leaves it as it is.
     q->form_game_screen.show();
     windows->render_all();

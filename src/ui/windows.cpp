@@ -1,6 +1,8 @@
 // Building and rendering the windows of one run.
 #include "windows.h"
 
+#include <QApplication>
+
 namespace quarn::ui {
 
 Windows::Windows(Quarn& q, QtEventPump& pump)
@@ -20,7 +22,21 @@ void Windows::render_all() {
     // time is enough, as the next pass catches up.
     if (rendering_) return;
     rendering_ = true;
+    QWidget* had_keyboard = QApplication::activeWindow();
     for (ModelWindow* window : in_order_) window->render();
+    // The About and Instructions windows, closed with the keyboard, hand it
+    // back to the window under them. A desktop's window manager does that as
+    // well; without one the keyboard would be left nowhere. (The other windows
+    // give the keyboard on by showing the window that follows them.)
+    const bool info_closed = (had_keyboard == &about || had_keyboard == &help) && !had_keyboard->isVisible();
+    if (info_closed) {
+        for (QWidget* under : {static_cast<QWidget*>(&game_screen), static_cast<QWidget*>(&main_menu)}) {
+            if (under->isVisible()) {
+                under->activateWindow();
+                break;
+            }
+        }
+    }
     rendering_ = false;
 }
 

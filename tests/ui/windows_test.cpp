@@ -91,11 +91,16 @@ TEST_F(WindowsTest, ClicksEditsAndClosesReachTheCore) {
         window->close();
         EXPECT_TRUE(q->form_options.visible || window == &windows->about) << window->objectName().toStdString();
     }
+    q->form_options.show();
     q->form_help.show();
     windows->render_all();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(windows->help.isActiveWindow());
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QCoreApplication::sendEvent(windows->help.guide(), &escape);
     EXPECT_FALSE(q->form_help.visible) << "Esc in the guide answers like OK";
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(menu.isActiveWindow()) << "and the keyboard goes back to the main menu";
     // Between games the play window's close button leaves it as it is.
     q->form_game_screen.show();
     windows->render_all();

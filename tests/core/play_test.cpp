@@ -496,6 +496,28 @@ TEST_F(Games, ClicksBetweenTurnsDoNothing) {
     EXPECT_EQ(clicked_over, (std::set<std::string>{"announcement", "result", "winner"}));
 }
 
+// Mix 'N Match's check ends the turn the moment it is pressed: a cell clicked
+// just after it, before the turn's loop has taken up the press, is refused.
+TEST_F(Games, NoPickAfterTheCheckEvenInTheSamePass) {
+    Quarn& on = world.start();
+    world.set_up(2, 2, {"Ann"});
+    std::string at_check, scored;
+    world.play_turns([&] {
+        if (!at_check.empty()) return exit_clicked(on);
+        world.click_at(world.pump.now_ms() + 20, 0);
+        world.pump.after(40, [&] {
+            at_check = letters();
+            press_check();
+            cell_clicked(on.state, static_cast<int>(at_check.find_first_not_of(at_check[0]))); // a swap would show
+        });
+    });
+    world.every_tenth([&] {
+        if (on.form_show_score.visible && scored.empty()) scored = letters();
+    });
+    play_game(on);
+    EXPECT_EQ(scored, at_check);
+}
+
 // Exit while the Mix 'N Match table is announced after round 4: the main menu
 // is back before the game has finished, but it takes no choice until then,
 // and the table is saved to the game's own file.

@@ -5,7 +5,11 @@ namespace quarn {
 
 void cell_clicked(PlayState& state, int cell) {
     if (cell < 0 || cell >= cell_count) return;
-    if (state.turn_running && state.turn_time_left > 0) state.clicked_cell = cell;
+    if (state.check_requested) {
+        state.click_after_check = cell;
+        return;
+    }
+    if (state.turn_running && !state.turn_done && state.turn_time_left > 0) state.clicked_cell = cell;
 }
 
 void take_pick(PlayState& state, GameScreenModel& screen, const CellRules& rules) {

@@ -43,14 +43,19 @@ void play_turn(Stage& stage, GameRules& rules) {
 
     // No click from before the turn is its first pick, not even one that Pick
     // 'N Mix refused in the last turn and left waiting.
-    s.clicked_cell = -1;
+    s.clicked_cell = s.click_after_check = -1;
+    s.check_requested = false;
     s.turn_running = true;
     while (s.turn_time_left >= 0 && !s.turn_done && !s.quit_requested) {
         rules.before_events(stage);
         stage.pump.wait();
         // A press of the check button is acted on before any pick of the same
         // pass, as if the check had run the moment the button was pressed.
-        if (std::exchange(s.check_requested, false)) rules.check_pressed(stage);
+        if (std::exchange(s.check_requested, false)) {
+            rules.check_pressed(stage);
+            const int late_click = std::exchange(s.click_after_check, -1);
+            if (late_click >= 0) cell_clicked(s, late_click);
+        }
         take_pick(s, screen, rules);
         swap_picked(s, screen, rules);
         rules.after_events(stage);

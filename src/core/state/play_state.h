@@ -43,6 +43,10 @@ struct PlayState {
     bool turn_running = false;
     // The check button was pressed; the turn loop acts on it at its next pass.
     bool check_requested = false;
+    // A cell clicked after that press, in the same pass: it is handled once
+    // the check has run, as if the check had run when it was pressed (after a
+    // check that ends the turn it is then refused like any late click).
+    int click_after_check = -1;
 
     // Grid picks: positions 1 and 2 are the first and second pick.
     int clicked_cell = 0; // -1 for no waiting click

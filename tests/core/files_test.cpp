@@ -105,6 +105,10 @@ TEST(ReplaceFile, WritesTheExactBytesAndKeepsWhatThePlayerSetUp) {
     ASSERT_EQ(replace_file(folder.path / "link.dat", "through"), "");
     EXPECT_TRUE(std::filesystem::is_symlink(folder.path / "link.dat")) << "the link stays a link";
     EXPECT_EQ(test::read_file(path), "through");
+    std::filesystem::create_symlink("loop2", folder.path / "loop1");
+    std::filesystem::create_symlink("loop1", folder.path / "loop2");
+    EXPECT_NE(replace_file(folder.path / "loop1", "x"), "") << "a loop of links is refused";
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.path / "loop1") && std::filesystem::is_symlink(folder.path / "loop2"));
 
     // A link planted where the new copy used to be made leads nowhere.
     std::ofstream(folder.path / "victim") << "keep";

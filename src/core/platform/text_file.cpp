@@ -88,7 +88,7 @@ std::filesystem::path follow_links(std::filesystem::path path) {
         if (ec) return path;
         path = target.is_absolute() ? target : path.parent_path() / target;
     }
-    return path; // a loop of links: the rename below reports it
+    return path; // still a link: a loop, which the save refuses
 }
 
 // Whether the running user may change a file or folder that exists. Root
@@ -133,6 +133,10 @@ void sync_folder(const std::filesystem::path& folder) {
 
 WriteError replace_file(const std::filesystem::path& requested, std::string_view bytes) {
     const std::filesystem::path path = follow_links(requested);
+    // The rename would not follow a link, and would put a plain file in the
+    // place of one link of the loop.
+    if (std::error_code ec; std::filesystem::is_symlink(path, ec))
+        return std::string("cannot follow the file's links: ") + std::strerror(ELOOP);
     struct stat old {};
     const bool existed = ::stat(path.c_str(), &old) == 0;
     if (existed && !may_write(path)) return "the file is read-only";

@@ -274,8 +274,10 @@ TEST_F(Games, AnagramsRunningOutOfTimeShowsTimeUpUntilTheNextTurn) {
     Quarn& on = world.start();
     world.set_up(0, 2, {"Ann", "Bob"});
     Words seen;
+    std::map<std::string, std::int64_t> shown_at;
     world.pump.on_box([&](const std::string& text) {
         seen.push_back(text + "|" + on.form_game_screen.counter);
+        shown_at.emplace(text, world.pump.now_ms());
         if (text == "Are you ready Bob") world.pump.after(2000, [&] { exit_clicked(on); });
         // A long look at "Out of time" must not wrap the counter round.
         return SimPump::Answer{text == "Out of time" ? 60000 : 10, true};
@@ -284,6 +286,8 @@ TEST_F(Games, AnagramsRunningOutOfTimeShowsTimeUpUntilTheNextTurn) {
     ASSERT_GE(seen.size(), 3u);
     EXPECT_EQ(seen[1], "Out of time|Time Up !");
     EXPECT_EQ(seen[2], "Are you ready Bob|Time Up !");
+    // A point every 51 ms, from 1000 down past 0: 1001 ticks.
+    EXPECT_NEAR(static_cast<double>(shown_at["Out of time"] - shown_at["Are you ready Ann"]), 1001 * 51, 20);
     EXPECT_GE(on.state.turn_time_left, -1);
 }
 

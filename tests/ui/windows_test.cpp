@@ -205,7 +205,11 @@ protected:
     // a result has just gone, that is in the play window under them.
     void type(const QString& keys) {
         for (QChar c : keys) {
+            // What is due before the key, but no step of the script: it would
+            // see the program as it was before this key.
+            typing_ = true;
             QCoreApplication::processEvents();
+            typing_ = false;
             QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : windows->game_screen.focusWidget();
             const auto named = named_keys.find(c);
             const bool letter = named == named_keys.end();
@@ -235,7 +239,7 @@ protected:
 
 private:
     void poll() {
-        if (pending_ || steps_.empty()) return;
+        if (pending_ || typing_ || steps_.empty()) return;
         const bool box = QApplication::activeModalWidget() != nullptr;
         // A result is answered once it has the keyboard, and no move is made
         // while it shows or its points count up.
@@ -255,6 +259,7 @@ private:
     std::deque<std::pair<When, std::function<void()>>> steps_;
     QTimer poller_;
     bool pending_ = false;
+    bool typing_ = false;
 };
 
 TEST_F(KeyboardTest, AnagramsWordPutInOrderCheckedAndScored) {

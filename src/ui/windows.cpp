@@ -29,14 +29,8 @@ void Windows::render_all() {
     // well; without one the keyboard would be left nowhere. (The other windows
     // give the keyboard on by showing the window that follows them.)
     const bool info_closed = (had_keyboard == &about || had_keyboard == &help) && !had_keyboard->isVisible();
-    if (info_closed) {
-        for (QWidget* under : {static_cast<QWidget*>(&game_screen), static_cast<QWidget*>(&main_menu)}) {
-            if (under->isVisible()) {
-                under->activateWindow();
-                break;
-            }
-        }
-    }
+    QWidget* under = game_screen.isVisible() ? static_cast<QWidget*>(&game_screen) : &main_menu;
+    if (info_closed && under->isVisible()) under->activateWindow();
     rendering_ = false;
 }
 

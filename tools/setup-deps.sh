@@ -3,7 +3,7 @@
 # those that are missing. Needs root or sudo when something is missing.
 set -euo pipefail
 
-packages=(build-essential cmake qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+packages=(build-essential cmake qt6-base-dev libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
           fonts-liberation2 xvfb xdotool imagemagick x11-utils appstream desktop-file-utils
           debhelper lintian)
 

@@ -1,5 +1,6 @@
 // Any list and record file: only entries that fit the board are drawn, the
 // draw always ends, and a record always writes back as 1001 lines.
+#include "platform/letters.h"
 #include "words/word_list.h"
 
 #include <algorithm>
@@ -29,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int draw = 0; draw < 3; ++draw) {
         std::optional<int> p = quarn::pick_word(list, record, random);
         if (p.has_value() != list.has_candidate()) std::abort();
-        if (p && (!list.drawable(*p) || list.entries[static_cast<std::size_t>(*p)].size() > 30)) std::abort();
+        if (p && (!list.drawable(*p) || quarn::letter_count(list.entries[static_cast<std::size_t>(*p)]) > 30)) std::abort();
     }
     std::string written = record.bytes();
     if (std::count(written.begin(), written.end(), '\n') != 1001) std::abort();

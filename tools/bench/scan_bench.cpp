@@ -85,15 +85,15 @@ const Dictionary& dictionary(int which) {
 }
 
 // The 18 runs of a fully white board of random letters: 5 rows, 13 columns.
-std::vector<std::string> white_board_runs(unsigned seed) {
+std::vector<quarn::LetterText> white_board_runs(unsigned seed) {
     std::mt19937 gen(seed);
     std::string cells;
     for (int i = 0; i < 65; ++i) cells += static_cast<char>('a' + gen() % 26);
-    std::vector<std::string> runs;
-    for (int row = 0; row < 5; ++row) runs.push_back(cells.substr(static_cast<std::size_t>(row) * 13, 13));
+    std::vector<quarn::LetterText> runs;
+    for (int row = 0; row < 5; ++row) runs.emplace_back(std::string_view(cells).substr(static_cast<std::size_t>(row) * 13, 13));
     for (int col = 0; col < 13; ++col) {
-        std::string run;
-        for (int row = 0; row < 5; ++row) run += cells[static_cast<std::size_t>(row * 13 + col)];
+        quarn::LetterText run;
+        for (int row = 0; row < 5; ++row) run.append(std::string_view(cells).substr(static_cast<std::size_t>(row * 13 + col), 1));
         runs.push_back(run);
     }
     return runs;

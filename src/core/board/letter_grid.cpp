@@ -47,19 +47,19 @@ void blank_grid(GameScreenModel& screen) {
     }
 }
 
-std::vector<std::string> read_runs(const Cells& cells,
-                                   const std::function<std::optional<std::string>(const Cell&)>& letter_of,
-                                   const std::function<void(std::size_t, const std::string&)>& at_line_end) {
-    std::vector<std::string> runs(1);
+std::vector<LetterText> read_runs(const Cells& cells,
+                                  const std::function<std::optional<std::string>(const Cell&)>& letter_of,
+                                  const std::function<void(std::size_t, const std::string&)>& at_line_end) {
+    std::vector<LetterText> runs(1);
     auto visit = [&](int index) {
         if (std::optional<std::string> letter = letter_of(cells[static_cast<std::size_t>(index)]))
-            runs.back() += *letter;
+            runs.back().append(*letter);
         else
             runs.emplace_back();
     };
     // A run never continues from the end of one line into the next.
     auto end_line = [&] {
-        if (at_line_end) at_line_end(runs.size() - 1, runs.back());
+        if (at_line_end) at_line_end(runs.size() - 1, runs.back().text);
         runs.emplace_back();
     };
     for (int row = 0; row < grid_rows; ++row) {

@@ -4,6 +4,7 @@
 // reading of the board's runs that every check starts from.
 #pragma once
 #include "board/game_screen.h"
+#include "platform/letters.h"
 #include "state/play_state.h"
 
 #include <functional>
@@ -40,14 +41,14 @@ void restore_borders(GameScreenModel& screen);
 void blank_grid(GameScreenModel& screen);
 
 // Reads the board's runs the way every check numbers them: each row from the
-// left, then each column from the top. A cell that is no part of a run, and
-// every line end, closes the run being built and opens the next, so the
-// result holds the runs among empty places, the last run still open at the
-// end. letter_of gives what a cell adds to its run, or nothing when the cell
-// closes it; at_line_end, if given, is told the number and text of the run
-// open at each of the 18 line ends.
-std::vector<std::string> read_runs(const Cells& cells,
-                                   const std::function<std::optional<std::string>(const Cell&)>& letter_of,
-                                   const std::function<void(std::size_t, const std::string&)>& at_line_end = {});
+// left, then each column from the top, a letter a cell. A cell that is no
+// part of a run, and every line end, closes the run being built and opens
+// the next, so the result holds the runs among empty places, the last run
+// still open at the end. letter_of gives what a cell adds to its run, or
+// nothing when the cell closes it; at_line_end, if given, is told the number
+// and text of the run open at each of the 18 line ends.
+std::vector<LetterText> read_runs(const Cells& cells,
+                                  const std::function<std::optional<std::string>(const Cell&)>& letter_of,
+                                  const std::function<void(std::size_t, const std::string&)>& at_line_end = {});
 
 } // namespace quarn

@@ -32,8 +32,8 @@ public:
     // counter shows; a shorter word is cheating and stops the check.
     void check_pressed(Stage& stage) override {
         PlayState& s = stage.state;
-        look_up_runs(stage, [&](const std::string& word) {
-            if (static_cast<int>(word.size()) == s.word_length) return true;
+        look_up_runs(stage, [&](const LetterText& word) {
+            if (static_cast<int>(word.letters()) == s.word_length) return true;
             stage.pump.message("Don't Cheat - You must use all the letters");
             s.turn_done = false;
             return false;

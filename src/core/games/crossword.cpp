@@ -40,8 +40,8 @@ private:
     static void check(Stage& stage) {
         PlayState& s = stage.state;
         long long words = 0;
-        look_up_runs(stage, [&](const std::string& word) {
-            stage.result.found_list.push_back(word);
+        look_up_runs(stage, [&](const LetterText& word) {
+            stage.result.found_list.push_back(word.text);
             ++words;
             return true;
         });

@@ -2,6 +2,8 @@
 // entries drawn.
 #include "games/drawn_entry.h"
 
+#include "platform/letters.h"
+
 #include <array>
 
 namespace quarn {
@@ -11,7 +13,8 @@ namespace {
 constexpr std::size_t scramble_places = longest_list_entry + 1;
 } // namespace
 
-std::string scramble_letters(EventPump& pump, RandomSource& random, const std::string& word) {
+std::vector<std::string> scramble_letters(EventPump& pump, RandomSource& random,
+                                         const std::vector<std::string>& word) {
     // L + 1 places take the numbers 1 to L + 1 in a random order; the number
     // past the end of the word stands for no letter.
     std::array<int, scramble_places> order{};
@@ -27,10 +30,10 @@ std::string scramble_letters(EventPump& pump, RandomSource& random, const std::s
             }
         } while (taken);
     }
-    std::string letters;
+    std::vector<std::string> letters;
     for (int i = 0; i < places; ++i) {
         int position = order[static_cast<std::size_t>(i)];
-        if (position <= static_cast<int>(word.size())) letters += word[static_cast<std::size_t>(position - 1)];
+        if (position <= static_cast<int>(word.size())) letters.push_back(word[static_cast<std::size_t>(position - 1)]);
     }
     return letters;
 }
@@ -47,14 +50,15 @@ void DrawnEntryGame::read_used_record(const std::filesystem::path& folder) {
 void DrawnEntryGame::set_up_turn(Stage& stage) {
     // "Play Game" refuses a list with nothing to draw, so a turn always has one.
     const std::optional<int> drawn = pick_word(list_, record_, stage.random);
-    const std::string& word = drawn ? list_.entries[static_cast<std::size_t>(*drawn)] : std::string();
+    const std::vector<std::string> word =
+        drawn ? split_letters(list_.entries[static_cast<std::size_t>(*drawn)]) : std::vector<std::string>();
     stage.state.word_length = static_cast<int>(word.size());
     stage.random.seed_from_clock();
-    const std::string letters = scramble_letters(stage.pump, stage.random, word);
+    const std::vector<std::string> letters = scramble_letters(stage.pump, stage.random, word);
     Cells& cells = stage.screen.cells;
     for (Cell& cell : cells) cell.text.clear();
-    // A word longer than a row goes on at the start of the next.
-    for (std::size_t i = 0; i < letters.size() && i < cells.size(); ++i) cells[i].text = std::string(1, letters[i]);
+    // A letter a cell; a word longer than a row goes on at the start of the next.
+    for (std::size_t i = 0; i < letters.size() && i < cells.size(); ++i) cells[i].text = letters[i];
 }
 
 void DrawnEntryGame::finish(Stage& stage) {

@@ -7,6 +7,7 @@
 #include "words/word_list.h"
 
 #include <string>
+#include <vector>
 
 namespace quarn {
 
@@ -27,7 +28,7 @@ private:
     UsedRecord record_;
 };
 
-// The letters of the word in a random order; may by chance be the word itself.
-std::string scramble_letters(EventPump& pump, RandomSource& random, const std::string& word);
+// The letters in a random order; may by chance be the word itself.
+std::vector<std::string> scramble_letters(EventPump& pump, RandomSource& random, const std::vector<std::string>& letters);
 
 } // namespace quarn

@@ -3,6 +3,7 @@
 
 #include "engine/driver.h"
 #include "platform/convert.h"
+#include "platform/letters.h"
 #include "platform/text_file.h"
 
 namespace quarn {
@@ -23,7 +24,7 @@ std::string log_line(std::size_t index, std::string_view text) {
 void check_grid_words(Stage& stage, bool write_logs) {
     stage.checking.show();
     std::string runs_log;
-    const std::vector<std::string> grid_runs = read_runs(
+    const std::vector<LetterText> grid_runs = read_runs(
         stage.screen.cells,
         [](const Cell& cell) -> std::optional<std::string> {
             if (cell.background != colours::white) return std::nullopt;
@@ -39,14 +40,14 @@ void check_grid_words(Stage& stage, bool write_logs) {
     long long score = 0;
     std::size_t found = 0;
     std::string words_log;
-    for (const std::string& run : grid_runs) {
+    for (const LetterText& run : grid_runs) {
         stage.pump.yield();
         for (std::size_t slot : stage.dictionary.contained_in(run)) {
             const std::string word(stage.dictionary.word(slot));
             if (write_logs) words_log += log_line(found, word);
             ++found;
             stage.result.found_list.push_back(word);
-            score += 50LL * static_cast<long long>(word.size());
+            score += 50LL * static_cast<long long>(letter_count(word));
         }
     }
     if (write_logs) (void)write_file(stage.file("test1.txt"), words_log);

@@ -2,6 +2,7 @@
 #include "scores/high_scores.h"
 
 #include "platform/convert.h"
+#include "platform/letters.h"
 #include "platform/text_file.h"
 
 #include <algorithm>
@@ -20,14 +21,11 @@ std::string storable(std::string text) {
     return text;
 }
 
-// A damaged file can hold megabytes in one item; a place keeps no more than
-// a label can sensibly show.
+// A damaged file can hold megabytes in one item; a place keeps no more
+// letters than a label can sensibly show.
 constexpr std::size_t longest_table_text = 255;
 
-std::string clipped(std::string text) {
-    if (text.size() > longest_table_text) text.resize(longest_table_text);
-    return text;
-}
+std::string clipped(const std::string& text) { return first_letters(text, longest_table_text); }
 
 } // namespace
 
@@ -35,14 +33,14 @@ HighScoreTable read_high_score_table(std::string bytes) {
     // A missing or damaged file leaves empty places where it has nothing to
     // say; the next save writes the file whole again.
     HighScoreTable table{};
-    ItemReader reader(std::move(bytes));
+    ItemReader reader(decode_file_text(std::move(bytes)));
     for (HighScoreRow& row : table) {
         if (reader.at_end()) break;
         std::string name = reader.read_text();
         if (reader.at_end()) break;
         int score = text_to_int16(reader.read_text());
         if (reader.at_end()) break;
-        row.name = clipped(std::move(name));
+        row.name = clipped(name);
         row.score = to_text(score);
         row.date = clipped(reader.read_text());
     }

@@ -71,10 +71,11 @@ constexpr std::size_t longest_file = std::numeric_limits<std::uint32_t>::max();
 } // namespace
 
 Dictionary::Dictionary(const std::vector<std::string>& items) {
+    std::vector<std::string> composed;
     std::string bytes;
-    for (const std::string& item : items) bytes += item;
+    for (const std::string& item : items) bytes += composed.emplace_back(to_nfc(item));
     start(std::move(bytes), items.size(), items.size() + 1);
-    for (const std::string& item : items) add(item.size());
+    for (const std::string& item : composed) add(item.size());
     finish();
 }
 
@@ -86,6 +87,7 @@ bool Dictionary::load(const std::filesystem::path& path) {
 }
 
 void Dictionary::read(std::string bytes) {
+    bytes = to_nfc(decode_file_text(std::move(bytes)));
     if (bytes.size() > longest_file) bytes.resize(longest_file);
     // A line of a word list takes about ten bytes; every item takes at least one.
     const std::size_t length = bytes.size();
@@ -243,27 +245,29 @@ std::vector<std::size_t> Dictionary::exact(std::string_view w) const {
     return found;
 }
 
-std::vector<std::size_t> Dictionary::contained_in(std::string_view text) const {
+std::vector<std::size_t> Dictionary::contained_in(const LetterText& run) const {
     std::vector<std::size_t> found;
-    if (text.empty()) return found;
-    const std::size_t n = text.size();
-    // A long text has more substrings than the dictionary has entries; the
+    const std::size_t n = run.letters();
+    if (n == 0) return found;
+    // A long text has more stretches than the dictionary has entries; the
     // walk is then the cheaper way to the same answer.
-    if (n * (n + 1) / 2 > end_) return contained_in_linear(text);
+    if (n * (n + 1) / 2 > end_) return contained_in_linear(run);
     found = empty_slots_;
+    const std::string_view text = run.text;
     // A piece that occurs twice in the text names the same entries twice;
     // its entries are taken once.
     std::vector<std::uint32_t> words_found;
-    for (std::size_t start = 0; start < n; ++start) {
+    for (std::size_t first = 0; first < n; ++first) {
         WordHash hash;
-        const std::size_t stop = std::min(n, start + longest_);
-        for (std::size_t end = start; end < stop; ++end) {
-            hash.add(text[end]);
-            const std::string_view piece(text.data() + start, end - start + 1);
-            const std::uint32_t last = last_slot(piece, hash.value());
-            if (last == 0 || std::find(words_found.begin(), words_found.end(), last) != words_found.end()) continue;
-            words_found.push_back(last);
-            append_chain(last, found);
+        const std::size_t begin = run.bounds[first];
+        std::size_t hashed = begin;
+        for (std::size_t last = first + 1; last <= n && run.bounds[last] - begin <= longest_; ++last) {
+            for (const std::size_t end = run.bounds[last]; hashed < end; ++hashed) hash.add(text[hashed]);
+            const std::string_view piece = text.substr(begin, hashed - begin);
+            const std::uint32_t slot = last_slot(piece, hash.value());
+            if (slot == 0 || std::find(words_found.begin(), words_found.end(), slot) != words_found.end()) continue;
+            words_found.push_back(slot);
+            append_chain(slot, found);
         }
     }
     std::sort(found.begin(), found.end());
@@ -277,11 +281,20 @@ std::vector<std::size_t> Dictionary::exact_linear(std::string_view w) const {
     return found;
 }
 
-std::vector<std::size_t> Dictionary::contained_in_linear(std::string_view text) const {
+std::vector<std::size_t> Dictionary::contained_in_linear(const LetterText& run) const {
     std::vector<std::size_t> found;
-    if (text.empty()) return found;
-    for (std::size_t slot = 1; slot < end_; ++slot)
-        if (text.find(word(slot)) != std::string_view::npos) found.push_back(slot);
+    if (run.letters() == 0) return found;
+    const std::string_view text = run.text;
+    auto is_bound = [&](std::size_t at) { return std::binary_search(run.bounds.begin(), run.bounds.end(), at); };
+    for (std::size_t slot = 1; slot < end_; ++slot) {
+        const std::string_view w = word(slot);
+        for (std::size_t at = text.find(w); at != std::string_view::npos; at = text.find(w, at + 1)) {
+            if (is_bound(at) && is_bound(at + w.size())) {
+                found.push_back(slot);
+                break;
+            }
+        }
+    }
     return found;
 }
 

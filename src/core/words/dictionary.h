@@ -1,9 +1,12 @@
 // The dictionary every game checks against: the items of dictionary.dic in
-// file order, slot 1 first, with the entry "999" as the end marker. Both
+// file order, slot 1 first, with the entry "999" as the end marker, each in
+// composed normal form so that it matches the board however it was typed. Both
 // scans answer exactly what a walk from slot 1 to the end marker would
 // (same entries, same order, same multiplicity) but go through an index
 // built while the file is read instead of walking every entry.
 #pragma once
+#include "platform/letters.h"
+
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -38,14 +41,14 @@ public:
 
     // Slots equal to the word, in file order, before the end marker.
     std::vector<std::size_t> exact(std::string_view word) const;
-    // Slots whose entry occurs inside the text, each once, in file order,
-    // before the end marker. An empty entry is inside every non-empty text;
-    // an empty text contains nothing.
-    std::vector<std::size_t> contained_in(std::string_view text) const;
+    // Slots whose entry is a stretch of whole letters of the text, each
+    // once, in file order, before the end marker. An empty entry is inside
+    // every non-empty text; an empty text contains nothing.
+    std::vector<std::size_t> contained_in(const LetterText& text) const;
 
     // The plain walks the index stands in for; tests and benchmarks compare.
     std::vector<std::size_t> exact_linear(std::string_view word) const;
-    std::vector<std::size_t> contained_in_linear(std::string_view text) const;
+    std::vector<std::size_t> contained_in_linear(const LetterText& text) const;
 
 private:
     // Takes the bytes and empties the slots, with room for about this many

@@ -1,6 +1,8 @@
 // Word lists, used-word records and the draw.
 #include "word_list.h"
 
+#include "platform/letters.h"
+
 #include <algorithm>
 
 namespace quarn {
@@ -13,7 +15,7 @@ bool WordList::load(const std::filesystem::path& path) {
 }
 
 void WordList::read(std::string bytes) {
-    ItemReader reader(std::move(bytes));
+    ItemReader reader(to_nfc(decode_file_text(std::move(bytes))));
     int taken = 0;
     while (!reader.at_end() && taken < list_capacity) {
         ++taken;
@@ -21,14 +23,16 @@ void WordList::read(std::string bytes) {
     }
     count = reader.at_end() ? taken - 1 : list_capacity;
     if (count < 0) count = 0;
+    // Each letter fills one cell, so only what can be drawn in one can be laid out.
+    constexpr auto longest = static_cast<std::size_t>(longest_list_entry);
+    for (std::size_t p = 0; p < entries.size(); ++p) {
+        const std::string& entry = entries[p];
+        layable[p] = !entry.empty() && all_visible(entry) && letter_count(entry, longest) <= longest;
+    }
 }
 
 bool WordList::drawable(int position) const {
-    if (position < 1 || position > count) return false;
-    const std::string& entry = entries[static_cast<std::size_t>(position)];
-    if (entry.empty() || entry.size() > static_cast<std::size_t>(longest_list_entry)) return false;
-    // Each character fills one cell, so only plain printable characters can be laid out.
-    return std::all_of(entry.begin(), entry.end(), [](char c) { return c > ' ' && c < 127; });
+    return position >= 1 && position <= count && layable[static_cast<std::size_t>(position)];
 }
 
 bool WordList::has_candidate() const {
@@ -41,7 +45,7 @@ void UsedRecord::load(const std::filesystem::path& path) { read(read_whole_file(
 
 void UsedRecord::read(std::string bytes) {
     used.fill(false);
-    ItemReader reader(std::move(bytes));
+    ItemReader reader(decode_file_text(std::move(bytes)));
     for (bool& mark : used) {
         if (reader.at_end()) break;
         mark = reader.read_text() == "True";

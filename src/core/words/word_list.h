@@ -12,21 +12,22 @@
 namespace quarn {
 
 inline constexpr int list_capacity = 1000;       // positions 1..1000
-inline constexpr int longest_list_entry = 30;    // what the scramble can hold
+inline constexpr int longest_list_entry = 30;    // letters the scramble can hold
 
 // A list in memory: entries at positions 1, 2, ... in file order.
 struct WordList {
     std::array<std::string, list_capacity + 1> entries{};
     int count = 0; // candidates: positions 1..count can be drawn
+    std::array<bool, list_capacity + 1> layable{}; // what drawable() says, worked out once when read
 
     // Reads the file; false when it cannot be read. Only the first 1000
-    // entries are taken. The last entry of a file is never a candidate; when
+    // entries are taken, each in composed normal form. The last entry of a file is never a candidate; when
     // the file holds more than 1000 entries all the first 1000 are.
     bool load(const std::filesystem::path& path);
     void read(std::string bytes);
     // An empty entry, one too long for the scramble, or one with blanks,
-    // control or non-ASCII characters keeps its position (so the record stays
-    // aligned) but is never drawn.
+    // control characters or a character its file's encoding could not name
+    // keeps its position (so the record stays aligned) but is never drawn.
     bool drawable(int position) const;
     bool has_candidate() const;
 };

@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     quarn::Dictionary dictionary;
     dictionary.read(bytes);
     // The dictionary holds the file's text, decoded and composed.
-    const std::string text_of_file = quarn::to_nfc(quarn::decode_file_text(bytes));
+    const std::string text_of_file = quarn::decode_composed(bytes);
     quarn::ItemReader reader(text_of_file);
     std::size_t slot = 1;
     for (; !reader.at_end(); ++slot)

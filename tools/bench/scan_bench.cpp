@@ -1,7 +1,7 @@
-// Word look-ups against the shipped dictionary and against the largest one a
-// player may give, the index beside the plain walk it stands in for, and the
-// load with its index build beside the least any load must do: read the file
-// and hash every entry once.
+// Word look-ups against the shipped dictionary and against the largest ones a
+// player may give, in English and in German and Ukrainian letters, the index
+// beside the plain walk it stands in for, and the load with its index build
+// beside the least any load must do: read the file and hash every entry once.
 #include "platform/text_file.h"
 #include "words/dictionary.h"
 
@@ -35,17 +35,40 @@ std::vector<std::string> shipped_words() {
     return words;
 }
 
-// The largest dictionary a player may give: the shipped words followed by
-// distinct made-up words of 5 to 12 letters, like a big word list would hold,
-// then the end marker.
-std::vector<std::string> synthetic_items(std::size_t count) {
+// The letters made-up words are spelt with.
+const std::vector<std::string> english_letters = [] {
+    std::vector<std::string> letters;
+    for (char c = 'a'; c <= 'z'; ++c) letters.emplace_back(1, c);
+    return letters;
+}();
+const std::vector<std::string> german_letters = [] {
+    std::vector<std::string> letters = english_letters;
+    for (const char* c : {"\u00e4", "\u00f6", "\u00fc", "\u00df"}) letters.emplace_back(c);
+    return letters;
+}();
+const std::vector<std::string> ukrainian_letters{
+    "\u0430", "\u0431", "\u0432", "\u0433", "\u0491", "\u0434", "\u0435", "\u0454", "\u0436", "\u0437", "\u0438",
+    "\u0456", "\u0457", "\u0439", "\u043a", "\u043b", "\u043c", "\u043d", "\u043e", "\u043f", "\u0440", "\u0441",
+    "\u0442", "\u0443", "\u0444", "\u0445", "\u0446", "\u0447", "\u0448", "\u0449", "\u044c", "\u044e", "\u044f"};
+
+std::string made_up_word(std::mt19937& gen, const std::vector<std::string>& letters) {
+    std::string word;
+    const int length = 5 + static_cast<int>(gen() % 8);
+    for (int c = 0; c < length; ++c) word += letters[gen() % letters.size()];
+    return word;
+}
+
+// The largest dictionaries a player may give: the shipped words followed by
+// distinct made-up words of 5 to 12 letters, like a big word list would hold
+// (in English letters, or by turns in German and Ukrainian ones), then the
+// end marker.
+std::vector<std::string> synthetic_items(std::size_t count, bool german_and_ukrainian) {
     std::vector<std::string> items = shipped_words();
     std::unordered_set<std::string> seen(items.begin(), items.end());
     std::mt19937 gen(500000);
-    while (items.size() + 1 < count) {
-        std::string word;
-        int length = 5 + static_cast<int>(gen() % 8);
-        for (int c = 0; c < length; ++c) word += static_cast<char>('a' + gen() % 26);
+    for (std::size_t made = 0; items.size() + 1 < count; ++made) {
+        const auto& letters = !german_and_ukrainian ? english_letters : made % 2 ? ukrainian_letters : german_letters;
+        std::string word = made_up_word(gen, letters);
         if (seen.insert(word).second) items.push_back(word);
     }
     items.push_back("999");
@@ -56,21 +79,30 @@ std::vector<std::string> synthetic_items(std::size_t count) {
 // removed when the run ends. Named after the process, so that runs side by
 // side on one machine keep to their own.
 struct SyntheticFile {
-    std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                 ("quarn-bench-500000-" + std::to_string(::getpid()) + ".dic");
-    SyntheticFile() {
+    explicit SyntheticFile(bool german_and_ukrainian)
+        : path(std::filesystem::temp_directory_path() /
+               ("quarn-bench-500000-" + std::string(german_and_ukrainian ? "de-uk-" : "") +
+                std::to_string(::getpid()) + ".dic")) {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        for (const std::string& item : synthetic_items(500000)) out << item << "\r\n";
+        for (const std::string& item : synthetic_items(500000, german_and_ukrainian)) out << item << "\r\n";
     }
     ~SyntheticFile() {
         std::error_code ignored;
         std::filesystem::remove(path, ignored);
     }
+    std::filesystem::path path;
 };
 
+// The dictionaries measured, by the benchmarks' argument.
+enum Which { shipped_list = 0, english_500000 = 1, german_ukrainian_500000 = 2 };
+const char* label(int which) {
+    static const char* const labels[] = {"shipped", "500000", "500000 de+uk"};
+    return labels[which];
+}
+
 const std::filesystem::path& dictionary_file(int which) {
-    static const SyntheticFile synthetic;
-    return which == 0 ? shipped : synthetic.path;
+    static const SyntheticFile english(false), german_and_ukrainian(true);
+    return which == shipped_list ? shipped : which == english_500000 ? english.path : german_and_ukrainian.path;
 }
 
 const Dictionary& dictionary(int which) {
@@ -79,30 +111,33 @@ const Dictionary& dictionary(int which) {
         if (!d.load(path)) throw std::runtime_error("cannot read " + path.string());
         return d;
     };
-    static const Dictionary shipped_dictionary = loaded(dictionary_file(0));
-    static const Dictionary large = loaded(dictionary_file(1));
-    return which == 0 ? shipped_dictionary : large;
+    static const Dictionary dictionaries[] = {loaded(dictionary_file(0)), loaded(dictionary_file(1)),
+                                              loaded(dictionary_file(2))};
+    return dictionaries[which];
 }
 
-// The 18 runs of a fully white board of random letters: 5 rows, 13 columns.
-std::vector<quarn::LetterText> white_board_runs(unsigned seed) {
+// The 18 runs of a fully white board of random letters: 5 rows, 13 columns,
+// a letter a cell.
+std::vector<quarn::LetterText> white_board_runs(unsigned seed, const std::vector<std::string>& letters) {
     std::mt19937 gen(seed);
-    std::string cells;
-    for (int i = 0; i < 65; ++i) cells += static_cast<char>('a' + gen() % 26);
-    std::vector<quarn::LetterText> runs;
-    for (int row = 0; row < 5; ++row) runs.emplace_back(std::string_view(cells).substr(static_cast<std::size_t>(row) * 13, 13));
-    for (int col = 0; col < 13; ++col) {
-        quarn::LetterText run;
-        for (int row = 0; row < 5; ++row) run.append(std::string_view(cells).substr(static_cast<std::size_t>(row * 13 + col), 1));
-        runs.push_back(run);
+    std::vector<std::string> cells;
+    for (int i = 0; i < 65; ++i) cells.push_back(letters[gen() % letters.size()]);
+    std::vector<quarn::LetterText> runs(18);
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        runs[i / 13].append(cells[i]);
+        runs[5 + i % 13].append(cells[i]);
     }
     return runs;
 }
 
+// Boards by the benchmarks' second argument.
+const char* const board_labels[] = {"English board", "German board", "Ukrainian board"};
+const std::vector<std::string>* const board_letters[] = {&english_letters, &german_letters, &ukrainian_letters};
+
 template <bool Linear>
 void BM_GridScan(benchmark::State& state) {
     const Dictionary& d = dictionary(static_cast<int>(state.range(0)));
-    auto runs = white_board_runs(42);
+    auto runs = white_board_runs(42, *board_letters[state.range(1)]);
     for (const auto& run : runs)
         if (d.contained_in(run) != d.contained_in_linear(run)) state.SkipWithError("index and walk disagree");
     for (auto _ : state) {
@@ -110,10 +145,16 @@ void BM_GridScan(benchmark::State& state) {
         for (const auto& run : runs) found += (Linear ? d.contained_in_linear(run) : d.contained_in(run)).size();
         benchmark::DoNotOptimize(found);
     }
-    state.SetLabel(state.range(0) == 0 ? "shipped" : "500000");
+    state.SetLabel(std::string(label(static_cast<int>(state.range(0)))) + ", " + board_labels[state.range(1)]);
 }
-BENCHMARK(BM_GridScan<false>)->Name("GridScan/index")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_GridScan<true>)->Name("GridScan/linear")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GridScan<false>)
+    ->Name("GridScan/index")
+    ->Args({0, 0})->Args({1, 0})->Args({2, 1})->Args({2, 2})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GridScan<true>)
+    ->Name("GridScan/linear")
+    ->Args({0, 0})->Args({1, 0})->Args({2, 1})->Args({2, 2})
+    ->Unit(benchmark::kMicrosecond);
 
 // A word check of several runs, as Anagrams and Crossword make it.
 template <bool Linear>
@@ -127,7 +168,7 @@ void BM_WordCheck(benchmark::State& state) {
         for (const auto& c : candidates) found += (Linear ? d.exact_linear(c) : d.exact(c)).size();
         benchmark::DoNotOptimize(found);
     }
-    state.SetLabel(state.range(0) == 0 ? "shipped" : "500000");
+    state.SetLabel(label(static_cast<int>(state.range(0))));
 }
 BENCHMARK(BM_WordCheck<false>)->Name("WordCheck/index")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WordCheck<true>)->Name("WordCheck/linear")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
@@ -139,9 +180,9 @@ void BM_Load(benchmark::State& state) {
         if (!d.load(path)) state.SkipWithError("cannot read the dictionary");
         benchmark::DoNotOptimize(d.end_slot());
     }
-    state.SetLabel(state.range(0) == 0 ? "shipped" : "500000");
+    state.SetLabel(label(static_cast<int>(state.range(0))));
 }
-BENCHMARK(BM_Load)->Name("LoadAndIndex")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Load)->Name("LoadAndIndex")->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 // The floor, part one: the file's bytes into memory, nothing else.
 void BM_ReadFile(benchmark::State& state) {
@@ -151,9 +192,9 @@ void BM_ReadFile(benchmark::State& state) {
         if (!bytes) state.SkipWithError("cannot read the dictionary");
         benchmark::DoNotOptimize(bytes->data());
     }
-    state.SetLabel(state.range(0) == 0 ? "shipped" : "500000");
+    state.SetLabel(label(static_cast<int>(state.range(0))));
 }
-BENCHMARK(BM_ReadFile)->Name("Floor/ReadFile")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadFile)->Name("Floor/ReadFile")->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 // The floor, part two: every entry hashed once by the standard library, the
 // entries already found and in memory.
@@ -166,8 +207,8 @@ void BM_HashEveryEntry(benchmark::State& state) {
         for (std::string_view entry : entries) sum += std::hash<std::string_view>{}(entry);
         benchmark::DoNotOptimize(sum);
     }
-    state.SetLabel(state.range(0) == 0 ? "shipped" : "500000");
+    state.SetLabel(label(static_cast<int>(state.range(0))));
 }
-BENCHMARK(BM_HashEveryEntry)->Name("Floor/HashEveryEntry")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HashEveryEntry)->Name("Floor/HashEveryEntry")->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 } // namespace

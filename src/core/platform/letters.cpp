@@ -10,6 +10,7 @@
 #include <unicode/utext.h>
 #include <unicode/utf8.h>
 
+#include <algorithm>
 #include <array>
 #include <bitset>
 #include <memory>
@@ -25,27 +26,105 @@ bool ascii(unsigned char c) { return c < 0x80; }
 // The length of the valid UTF-8 sequence at i, or 0 when the bytes there
 // are not one: no overlong forms, no surrogates, nothing past U+10FFFF.
 std::size_t sequence_length(std::string_view s, std::size_t i) {
-    const auto at = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-    const unsigned char lead = at(i);
+    const auto at = [&](std::size_t k) { return static_cast<unsigned char>(s[i + k]); };
+    const unsigned char lead = at(0);
     const std::size_t left = s.size() - i;
-    auto trail = [&](std::size_t k) { return k < left && (at(i + k) & 0xC0) == 0x80; };
+    auto trails = [&](std::size_t n) {
+        if (left <= n) return false;
+        for (std::size_t k = 1; k <= n; ++k)
+            if ((at(k) & 0xC0) != 0x80) return false;
+        return true;
+    };
     if (lead < 0x80) return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) return trail(1) ? 2 : 0;
+    if (lead >= 0xC2 && lead <= 0xDF) return trails(1) ? 2 : 0;
     if (lead >= 0xE0 && lead <= 0xEF) {
-        if (left < 3 || !trail(1) || !trail(2)) return 0;
-        const unsigned char second = at(i + 1);
-        if (lead == 0xE0 && second < 0xA0) return 0; // overlong
-        if (lead == 0xED && second > 0x9F) return 0; // a surrogate
+        if (!trails(2)) return 0;
+        if (lead == 0xE0 && at(1) < 0xA0) return 0; // overlong
+        if (lead == 0xED && at(1) > 0x9F) return 0; // a surrogate
         return 3;
     }
     if (lead >= 0xF0 && lead <= 0xF4) {
-        if (left < 4 || !trail(1) || !trail(2) || !trail(3)) return 0;
-        const unsigned char second = at(i + 1);
-        if (lead == 0xF0 && second < 0x90) return 0; // overlong
-        if (lead == 0xF4 && second > 0x8F) return 0; // past U+10FFFF
+        if (!trails(3)) return 0;
+        if (lead == 0xF0 && at(1) < 0x90) return 0; // overlong
+        if (lead == 0xF4 && at(1) > 0x8F) return 0; // past U+10FFFF
         return 4;
     }
     return 0;
+}
+
+// Which characters leave any text they are in composed as it stands: those
+// that the composed form keeps as they are and that attach to nothing before
+// them. A text made of these alone is in normal form, which saves the full
+// check for nearly every word of a dictionary. Worked out from ICU's data
+// the first time a text is not plain ASCII: the two-byte characters (Latin,
+// Greek, Cyrillic ...) at once, the rest of the Basic Multilingual Plane
+// when a text first holds one of them.
+bool composes_as_it_stands(UChar32 c) {
+    return u_getCombiningClass(c) == 0 && u_getIntPropertyValue(c, UCHAR_NFC_QUICK_CHECK) == UNORM_YES;
+}
+
+// By lead byte (0xC2 to 0xDF) and the low six bits of the trail byte.
+using TwoByteTable = std::array<bool, 30 * 64>;
+const TwoByteTable& two_byte_composed() {
+    static const TwoByteTable table = [] {
+        TwoByteTable t{};
+        for (std::size_t i = 0; i < t.size(); ++i) t[i] = composes_as_it_stands(static_cast<UChar32>(0x80 + i));
+        return t;
+    }();
+    return table;
+}
+
+const std::bitset<0x10000>& plane_composed() {
+    static const std::bitset<0x10000> table = [] {
+        std::bitset<0x10000> t;
+        for (UChar32 c = 0; c < 0x10000; ++c) t[static_cast<std::size_t>(c)] = composes_as_it_stands(c);
+        return t;
+    }();
+    return table;
+}
+
+// One look at a text: whether it is valid UTF-8, and whether it is in normal
+// form for certain (when not, ICU has to look).
+struct TextCheck {
+    bool valid = true;
+    bool surely_composed = true;
+};
+
+TextCheck check_text(std::string_view text) {
+    TextCheck check;
+    const auto* const begin = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* const end = begin + text.size();
+    const TwoByteTable* two_byte = nullptr;
+    for (const unsigned char* p = begin; p < end;) {
+        if (end - p >= 8) {
+            const std::uint64_t high = load_eight(p) & high_bits;
+            if (high == 0) {
+                p += 8;
+                continue;
+            }
+            p += first_marked(high);
+        }
+        if (ascii(*p)) {
+            ++p;
+            continue;
+        }
+        if (two_byte == nullptr) two_byte = &two_byte_composed();
+        // Runs of two-byte letters, as whole words of Greek or Cyrillic are.
+        while (end - p >= 2 && p[0] >= 0xC2 && p[0] <= 0xDF) {
+            if ((p[1] & 0xC0) != 0x80) return {false, false};
+            check.surely_composed = check.surely_composed && (*two_byte)[(p[0] - 0xC2u) * 64u + (p[1] & 0x3Fu)];
+            p += 2;
+        }
+        if (p == end || ascii(*p)) continue;
+        std::size_t at = static_cast<std::size_t>(p - begin);
+        const std::size_t length = sequence_length(text, at);
+        if (length == 0) return {false, false};
+        UChar32 c = 0;
+        U8_NEXT_UNSAFE(text.data(), at, c);
+        check.surely_composed = check.surely_composed && c < 0x10000 && plane_composed()[static_cast<std::size_t>(c)];
+        p += length;
+    }
+    return check;
 }
 
 // Windows-1252 from 0x80 to 0x9F; the five bytes it leaves undefined name
@@ -55,75 +134,54 @@ constexpr std::array<char16_t, 32> windows_1252{
     0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
 
-void append_utf8(std::string& out, char32_t c) {
-    char bytes[4];
-    std::int32_t length = 0;
-    U8_APPEND_UNSAFE(bytes, length, c);
-    out.append(bytes, static_cast<std::size_t>(length));
-}
-
 void append_windows_1252(std::string& out, std::string_view line) {
     for (char b : line) {
         const auto byte = static_cast<unsigned char>(b);
-        if (ascii(byte))
+        if (ascii(byte)) {
             out += b;
+            continue;
+        }
+        const char32_t c = byte < 0xA0 ? windows_1252[byte - 0x80] : char32_t{byte};
+        char bytes[4];
+        std::int32_t length = 0;
+        U8_APPEND_UNSAFE(bytes, length, c);
+        out.append(bytes, static_cast<std::size_t>(length));
+    }
+}
+
+// Each line as UTF-8 where it is valid UTF-8, otherwise as Windows-1252: one
+// stray byte spoils only its own line. Line ends are kept as they are.
+std::string decode_lines(std::string_view bytes) {
+    std::string text;
+    text.reserve(bytes.size() + bytes.size() / 4);
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const std::size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
+        const std::string_view line = bytes.substr(start, end - start);
+        if (check_text(line).valid)
+            text += line;
         else
-            append_utf8(out, byte < 0xA0 ? windows_1252[byte - 0x80] : char32_t{byte});
+            append_windows_1252(text, line);
+        start = std::min(bytes.find_first_not_of("\r\n", end), bytes.size());
+        text += bytes.substr(end, start - end);
     }
+    return text;
 }
 
-const icu::Normalizer2& nfc() {
-    static const icu::Normalizer2* instance = [] {
-        UErrorCode status = U_ZERO_ERROR;
-        const icu::Normalizer2* n = icu::Normalizer2::getNFCInstance(status);
-        return U_SUCCESS(status) ? n : nullptr;
-    }();
-    return *instance;
+void drop_byte_order_mark(std::string& bytes) {
+    constexpr std::string_view byte_order_mark = "\xEF\xBB\xBF";
+    if (std::string_view(bytes).starts_with(byte_order_mark)) bytes.erase(0, byte_order_mark.size());
 }
 
-// Which characters of the Basic Multilingual Plane leave any text they are
-// in composed as it stands: those that the composed form keeps as they are
-// and that attach to nothing before them. A text made of these alone is in
-// normal form, which saves the full check for nearly every word of a
-// dictionary. Built from ICU's data the first time a text is not plain ASCII.
-class SurelyComposed {
-public:
-    static const SurelyComposed& get() {
-        static const SurelyComposed table;
-        return table;
-    }
-    bool operator()(char32_t c) const { return c < 0x10000 && bits_[c]; }
-
-private:
-    SurelyComposed() {
-        for (char32_t c = 0; c < 0x10000; ++c)
-            bits_[c] = u_getCombiningClass(static_cast<UChar32>(c)) == 0 &&
-                       u_getIntPropertyValue(static_cast<UChar32>(c), UCHAR_NFC_QUICK_CHECK) == UNORM_YES;
-    }
-    std::bitset<0x10000> bits_;
-};
-
-// True when the (valid UTF-8) text is in composed normal form for certain;
-// false when ICU has to look.
-bool surely_nfc(std::string_view s) {
-    const SurelyComposed* composed = nullptr;
-    std::size_t i = 0;
-    while (i < s.size()) {
-        if (i + 8 <= s.size() && (load_eight(s.data() + i) & high_bits) == 0) {
-            i += 8;
-            continue;
-        }
-        const auto lead = static_cast<unsigned char>(s[i]);
-        if (ascii(lead)) {
-            ++i;
-            continue;
-        }
-        if (composed == nullptr) composed = &SurelyComposed::get();
-        UChar32 c = 0;
-        U8_NEXT_UNSAFE(s.data(), i, c);
-        if (!(*composed)(static_cast<char32_t>(c))) return false;
-    }
-    return true;
+std::string compose(std::string text) {
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(status);
+    if (U_FAILURE(status)) return text;
+    std::string composed;
+    icu::StringByteSink<std::string> sink(&composed, static_cast<std::int32_t>(text.size()));
+    nfc->normalizeUTF8(0, icu::StringPiece(text.data(), static_cast<std::int32_t>(text.size())), sink, nullptr,
+                       status);
+    return U_SUCCESS(status) ? composed : text;
 }
 
 // The character boundaries ICU finds between letters, on a reused iterator:
@@ -131,16 +189,15 @@ bool surely_nfc(std::string_view s) {
 icu::BreakIterator* letter_breaks() {
     thread_local std::unique_ptr<icu::BreakIterator> breaks = [] {
         UErrorCode status = U_ZERO_ERROR;
-        std::unique_ptr<icu::BreakIterator> it(icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), status));
+        std::unique_ptr<icu::BreakIterator> it(
+            icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), status));
         return U_SUCCESS(status) ? std::move(it) : nullptr;
     }();
     return breaks.get();
 }
 
 bool plain_printable_ascii(std::string_view text) {
-    for (char c : text)
-        if (c < ' ' || c > '~') return false;
-    return true;
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= ' ' && c <= '~'; });
 }
 
 // Calls each(begin, end) for every letter of the text, in order, until it
@@ -160,7 +217,7 @@ void for_each_letter(std::string_view text, Each each) {
         // Without ICU's data every character stands alone.
         utext_close(ut);
         for (std::size_t i = 0; i < text.size();) {
-            std::size_t n = std::max<std::size_t>(1, sequence_length(text, i));
+            const std::size_t n = std::max<std::size_t>(1, sequence_length(text, i));
             if (!each(i, std::min(text.size(), i + n))) return;
             i += n;
         }
@@ -175,52 +232,22 @@ void for_each_letter(std::string_view text, Each each) {
 
 } // namespace
 
-bool is_valid_utf8(std::string_view bytes) {
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        if (i + 8 <= bytes.size() && (load_eight(bytes.data() + i) & high_bits) == 0) {
-            i += 8;
-            continue;
-        }
-        const std::size_t n = sequence_length(bytes, i);
-        if (n == 0) return false;
-        i += n;
-    }
-    return true;
-}
+bool is_valid_utf8(std::string_view bytes) { return check_text(bytes).valid; }
 
 std::string decode_file_text(std::string bytes) {
-    constexpr std::string_view byte_order_mark = "\xEF\xBB\xBF";
-    if (std::string_view(bytes).starts_with(byte_order_mark)) bytes.erase(0, byte_order_mark.size());
-    if (is_valid_utf8(bytes)) return bytes;
-    // One stray byte spoils only its own line.
-    std::string text;
-    text.reserve(bytes.size() + bytes.size() / 4);
-    const std::string_view all(bytes);
-    std::size_t start = 0;
-    while (start < all.size()) {
-        std::size_t end = all.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) end = all.size();
-        const std::string_view line = all.substr(start, end - start);
-        if (is_valid_utf8(line))
-            text += line;
-        else
-            append_windows_1252(text, line);
-        const std::size_t next = all.find_first_not_of("\r\n", end);
-        text += all.substr(end, (next == std::string_view::npos ? all.size() : next) - end);
-        start = next == std::string_view::npos ? all.size() : next;
-    }
-    return text;
+    drop_byte_order_mark(bytes);
+    return check_text(bytes).valid ? std::move(bytes) : decode_lines(bytes);
 }
 
 std::string to_nfc(std::string text) {
-    if (surely_nfc(text)) return text;
-    UErrorCode status = U_ZERO_ERROR;
-    std::string composed;
-    icu::StringByteSink<std::string> sink(&composed, static_cast<std::int32_t>(text.size()));
-    nfc().normalizeUTF8(0, icu::StringPiece(text.data(), static_cast<std::int32_t>(text.size())), sink, nullptr,
-                        status);
-    return U_SUCCESS(status) ? composed : text;
+    return check_text(text).surely_composed ? std::move(text) : compose(std::move(text));
+}
+
+std::string decode_composed(std::string bytes) {
+    drop_byte_order_mark(bytes);
+    const TextCheck check = check_text(bytes);
+    if (check.valid && check.surely_composed) return bytes;
+    return compose(check.valid ? std::move(bytes) : decode_lines(bytes));
 }
 
 std::vector<std::string> split_letters(std::string_view text) {
@@ -258,8 +285,7 @@ LetterText::LetterText(std::string_view whole) {
 
 bool all_visible(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
-        const std::size_t n = sequence_length(text, i);
-        if (n == 0) return false;
+        if (sequence_length(text, i) == 0) return false;
         UChar32 c = 0;
         U8_NEXT_UNSAFE(text.data(), i, c);
         if (c == 0xFFFD || !u_isgraph(c)) return false;

@@ -28,6 +28,8 @@ std::string decode_file_text(std::string bytes);
 // The text in composed normal form (NFC). Text that already is, and plain
 // ASCII always is, comes back unchanged without being copied.
 std::string to_nfc(std::string text);
+// decode_file_text and to_nfc, in one look at text that needs neither.
+std::string decode_composed(std::string bytes);
 
 // The letters of the text, in order.
 std::vector<std::string> split_letters(std::string_view text);

@@ -34,19 +34,27 @@ public:
         return h ^ (h >> 29);
     }
 
-    // The value for the word at p. With room_after, sixteen bytes from p
-    // on may be read whatever the word's size (what lies past it is masked off).
+    // The value for the word at p. With room_after, the whole groups of
+    // eight bytes that the word reaches into may be read whatever its size
+    // (what lies past it is masked off).
     static std::uint64_t of(const char* p, std::size_t size, bool room_after) {
         WordHash hash;
-        if (room_after && size >= 1 && size <= 16) {
-            const std::uint64_t first = load_eight(p) & low_bytes(std::min<std::size_t>(size, 8));
-            const std::uint64_t second = size > 8 ? load_eight(p + 8) & low_bytes(size - 8) : 0;
-            hash.sum_ = first * factor(0) + second * factor(1);
+        if (room_after && size >= 1 && size <= longest_grouped) {
+            const std::size_t last = (size - 1) / 8;
+            for (std::size_t group = 0; group < last; ++group) hash.sum_ += load_eight(p + 8 * group) * factor(group);
+            hash.sum_ += (load_eight(p + 8 * last) & low_bytes(size - 8 * last)) * factor(last);
             hash.length_ = size;
         } else {
             for (std::size_t i = 0; i < size; ++i) hash.add(p[i]);
         }
         return hash.value();
+    }
+    // Words up to this many bytes are read a group at a time: most words,
+    // in any alphabet.
+    static constexpr std::size_t longest_grouped = 32;
+    // Whether of() may read the groups of a word of this size at begin.
+    static bool room_for(std::size_t begin, std::size_t size, std::size_t available) {
+        return begin + ((size + 7) & ~std::size_t{7}) <= available;
     }
 
 private:
@@ -87,7 +95,7 @@ bool Dictionary::load(const std::filesystem::path& path) {
 }
 
 void Dictionary::read(std::string bytes) {
-    bytes = to_nfc(decode_file_text(std::move(bytes)));
+    bytes = decode_composed(std::move(bytes));
     if (bytes.size() > longest_file) bytes.resize(longest_file);
     // A line of a word list takes about ten bytes; every item takes at least one.
     const std::size_t length = bytes.size();
@@ -98,14 +106,18 @@ void Dictionary::read(std::string bytes) {
         const ItemSpan item = next_item(bytes_, pos);
         // An item is never longer than what it took from the file, so it is
         // only ever moved down, over bytes already read. A short one moves as
-        // sixteen bytes when those all lie in what has been read: the bytes
-        // past it are overwritten by the items after it.
+        // a block of sixteen or thirty-two bytes when those all lie in what
+        // has been read: the bytes past it are overwritten by the items after it.
         char* to = bytes_.data() + filled;
         const char* from = bytes_.data() + item.begin;
-        if (item.size <= 16 && filled + 16 <= pos && item.begin + 16 <= bytes_.size()) {
-            char sixteen[16];
-            std::memcpy(sixteen, from, 16);
-            std::memcpy(to, sixteen, 16);
+        auto move_block = [&]<std::size_t Size>() {
+            if (item.size > Size || filled + Size > pos || item.begin + Size > bytes_.size()) return false;
+            char block[Size];
+            std::memcpy(block, from, Size);
+            std::memcpy(to, block, Size);
+            return true;
+        };
+        if (move_block.template operator()<16>() || move_block.template operator()<32>()) {
         } else if (to != from) {
             std::memmove(to, from, item.size);
         }
@@ -155,7 +167,7 @@ void Dictionary::add(std::size_t size) {
         return;
     }
     longest_ = std::max(longest_, w.size());
-    const std::uint64_t hash = WordHash::of(w.data(), size, begin + 16 <= bytes_.size());
+    const std::uint64_t hash = WordHash::of(w.data(), size, WordHash::room_for(begin, size, bytes_.size()));
     __builtin_prefetch(&buckets_[bucket_of(hash)], 1);
     Pending& oldest = pending_[pending_count_ % pending_.size()];
     if (pending_count_ >= pending_.size()) insert(oldest.slot, oldest.hash);

@@ -15,7 +15,7 @@ bool WordList::load(const std::filesystem::path& path) {
 }
 
 void WordList::read(std::string bytes) {
-    ItemReader reader(to_nfc(decode_file_text(std::move(bytes))));
+    ItemReader reader(decode_composed(std::move(bytes)));
     int taken = 0;
     while (!reader.at_end() && taken < list_capacity) {
         ++taken;

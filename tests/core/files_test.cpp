@@ -251,10 +251,14 @@ TEST(Dictionary, IndexAgreesWithTheLinearWalk) {
 
 TEST(WordList, TheLastEntryIsNeverACandidateAndOnlyPlainEntriesAreDrawn) {
     WordList list;
-    list.read(test::crlf_lines({"one", "", "this-entry-is-far-too-long-for-the-board-x", "with blank", "five", "six"}));
-    EXPECT_EQ(list.count, 5);
-    const bool drawable[] = {false, true, false, false, false, true, false};
-    for (int p = 0; p <= 6; ++p) EXPECT_EQ(list.drawable(p), drawable[p]) << p;
+    // Thirty letters fit the scramble, however many bytes they take.
+    const std::string thirty_letters = "\u00e4\u00f6\u00fc\u043a\u0456\u03b1\u00df" + std::string(23, 'x');
+    list.read(test::crlf_lines({"one", "", "this-entry-is-far-too-long-for-the-board-x", "with blank", thirty_letters,
+                                thirty_letters + "y", "M\xfcller", "d\x81g", "six"}));
+    EXPECT_EQ(list.count, 8);
+    const bool drawable[] = {false, true, false, false, false, true, false, true, false, false};
+    for (int p = 0; p <= 9; ++p) EXPECT_EQ(list.drawable(p), drawable[p]) << p;
+    EXPECT_EQ(list.entries[7], "M\u00fcller") << "a Windows-1252 line";
 
     std::vector<std::string> many;
     for (int i = 0; i < 1200; ++i) many.push_back("w" + std::to_string(i));
@@ -285,7 +289,7 @@ TEST(PickWord, EveryCandidateOnceBeforeAnyAgain) {
 
 TEST(UsedRecord, ReadsTrueFalseLinesAndWritesAllOfThem) {
     UsedRecord record;
-    record.read("True\r\nFalse\r\nTrue\r\nmaybe\r\n");
+    record.read("\xEF\xBB\xBFTrue\r\nFalse\r\nTrue\r\nmaybe\r\n");
     EXPECT_EQ(record.bytes(), test::crlf_lines({"True", "False", "True"}) + test::crlf_lines(std::vector<std::string>(998, "False")));
 }
 
@@ -347,6 +351,11 @@ TEST(Damage, ADamagedDictionaryIsReadAsItStands) {
         {"cat\r\n\"dog\r\n999\r\n", Texts{"cat", "dog\r\n999\r\n"}},
         {long_line + "\r\ncat\r\n999\r\n", Texts{long_line, "cat"}},
         {"caf\xc3\xa9\r\ncat\r\n999\r\n", Texts{"caf\xc3\xa9", "cat"}},
+        {"\xEF\xBB\xBF" "cat\r\n999\r\n", Texts{"cat"}}, // a byte-order mark is dropped
+        // A lone Windows-1252 line in a UTF-8 file, and a decomposed letter.
+        {"gr\xc3\xb6\xc3\x9f" "e\r\nM\xfcller\r\ncafe\xcc\x81\r\ncat\r\n999\r\n",
+         Texts{"gr\u00f6\u00dfe", "M\u00fcller", "caf\u00e9", "cat"}},
+        {"\x81\x8d\r\ncat\r\n999\r\n", Texts{"\ufffd\ufffd", "cat"}}, // bytes Windows-1252 leaves undefined
         {binary + "\r\ncat\r\n999\r\n", std::nullopt}, // whatever the bytes make, cat is still a word
     };
     for (const auto& [bytes, words] : cases) {
@@ -417,11 +426,25 @@ TEST(Damage, HighScoreFilesRecoverToEmptyPlacesAndKeepWhatReads) {
     EXPECT_EQ(table_of("\"Al\",10,\"d\",\"Bo\",20,\"e\"," + test::crlf_lines(Texts(200, "\"z\"")))[1].name, "Bo");
     EXPECT_EQ(table_of("\"" + long_line + "\"\r\n5\r\n\"" + binary)[0].name.size(), 255u);
     EXPECT_EQ(table_of("\"Jos\xc3\xa9\"\r\n5\r\n\"Jan,1,2000\r\n")[0].name, "Jos\xc3\xa9");
+    EXPECT_EQ(table_of("\xEF\xBB\xBF\"Al\"\r\n5\r\n\"d\"\r\n")[0].name, "Al");
+    EXPECT_EQ(table_of("\"" + std::string(300, 'x') + "\u00e9\"\r\n5\r\n\"d\"\r\n")[0].name, std::string(255, 'x'));
+    EXPECT_EQ(table_of("\"" + std::string(254, 'x') + "e\u0301\u0301\"\r\n5\r\n\"d\"\r\n")[0].name,
+              std::string(254, 'x') + "e\u0301\u0301")
+        << "the cut counts letters, and never falls inside one";
+
+    // A table written on an older Western desktop is read in Windows-1252
+    // and saved back in UTF-8, with nothing else changed.
+    const std::string western = "\"M\xfcller\"\r\n500\r\n\"Jan,5,2004\"\r\n" + test::crlf_lines(Texts(9, "\"\"\r\n0\r\n\"\""));
+    const HighScoreTable read_back = table_of(western);
+    EXPECT_EQ(read_back[0].name, "M\u00fcller");
+    std::string utf8 = western;
+    utf8.replace(2, 1, "\u00fc");
+    EXPECT_EQ(high_score_bytes(read_back), utf8);
 
     // A name that would break the file is stored so that it reads back.
     HighScoreTable table{};
-    table[0].name = "A \"B\", C\r\nD";
-    EXPECT_EQ(table_of(high_score_bytes(table))[0].name, "A 'B', C  D");
+    table[0].name = "A \"B\", C\r\nD\nE";
+    EXPECT_EQ(table_of(high_score_bytes(table))[0].name, "A 'B', C D E");
 }
 
 // A save that cannot happen leaves the old file whole and says so, naming it.

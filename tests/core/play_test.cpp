@@ -6,6 +6,7 @@
 #include "games/catalogue.h"
 #include "games/grid_scan.h"
 #include "games/pick_n_mix.h"
+#include "platform/letters.h"
 #include "scores/high_scores.h"
 #include "shell/main_menu.h"
 #include "shell/setup_windows.h"
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <numeric>
 #include <set>
 
 namespace quarn {
@@ -147,12 +149,19 @@ struct Games : ::testing::Test {
     // Puts the letters on the board in the order of the word they make (the
     // swaps that do it have their own suite), and checks a moment later.
     void solve(bool check = true) {
-        std::string sorted = letters();
-        std::sort(sorted.begin(), sorted.end());
-        const std::map<std::string, std::string> words{{"act", "cat"}, {"dgo", "dog"}, {"emos", "some"}};
-        const std::string& word = words.at(sorted);
-        for (std::size_t i = 0; i < word.size(); ++i) q().form_game_screen.cells[i].text = std::string(1, word[i]);
-        if (check) world.pump.after(100, [this] { press_check(); });
+        Words board;
+        for (const Cell& cell : q().form_game_screen.cells)
+            if (!cell.text.empty()) board.push_back(cell.text);
+        std::sort(board.begin(), board.end());
+        for (const char* word : {"cat", "dog", "some", "gr\u00f6\u00dfe", "caf\u00e9", "\u043a\u0456\u0442"}) {
+            Words in_order = split_letters(word), sorted = in_order;
+            std::sort(sorted.begin(), sorted.end());
+            if (sorted != board) continue;
+            for (std::size_t i = 0; i < in_order.size(); ++i) q().form_game_screen.cells[i].text = in_order[i];
+            if (check) world.pump.after(100, [this] { press_check(); });
+            return;
+        }
+        ADD_FAILURE() << "no word for the letters " << letters();
     }
     // Puts letters on an otherwise empty board and runs the game's check.
     void check_board(std::string_view game, const std::vector<std::pair<int, char>>& letters, int counter = 700) {
@@ -367,6 +376,49 @@ TEST_F(Games, TheScrambleLaysTheDrawnLettersOutFromTheTopLeftCell) {
     });
     play_game(on);
     EXPECT_EQ(laid_out, "abcdefghijklmn|n");
+}
+
+// Any alphabet, a letter a cell: whatever the file's normal form, each
+// letter is one cell, counts once and matches the dictionary's entry.
+TEST_F(Games, LettersOfAnyAlphabetAreOneCellEachAndScoreAsLetters) {
+    world.write("dictionary.dic", test::crlf_lines({"gr\u00f6\u00dfe", "caf\u00e9", "\u043a\u0456\u0442", "b\u00e4r", "999"}));
+    // "cafe" with a combining acute: one letter, laid out composed.
+    world.write("anagrams1.dic", test::crlf_lines({"gr\u00f6\u00dfe", "cafe\u0301", "spare"}));
+    world.write("crossword1.dic", test::crlf_lines({"\u043a\u0456\u0442", "spare"}));
+    Quarn& on = world.start();
+    Words laid_out, points;
+    world.every_tenth([&] {
+        if (on.form_show_score.visible && points.size() < laid_out.size()) points.push_back(on.form_show_score.bonus);
+    });
+    for (int game : {0, 1}) {
+        world.set_up(game, 10, {"Ann"});
+        world.play_turns([&, game] {
+            if (on.state.round_number == (game == 0 ? 2 : 1)) return exit_clicked(on);
+            Words cells;
+            for (const Cell& cell : on.form_game_screen.cells)
+                if (!cell.text.empty()) cells.push_back(cell.text);
+            std::sort(cells.begin(), cells.end());
+            laid_out.push_back(std::accumulate(cells.begin(), cells.end(), std::to_string(cells.size())));
+            solve();
+        });
+        play_game(on);
+    }
+    std::sort(laid_out.begin(), laid_out.begin() + 2);
+    EXPECT_EQ(laid_out, (Words{"4acf\u00e9", "5egr\u00df\u00f6", "3\u043a\u0442\u0456"})) << "sorted cells";
+    ASSERT_EQ(points.size(), 3u);
+    EXPECT_NE(points[0], "0") << "every letter used: accepted and scored";
+    EXPECT_NE(points[1], "0");
+    EXPECT_EQ(points[2], "50") << "a Crossword run of Cyrillic letters";
+
+    // Fifty points a letter in the grid games.
+    on.form_game_screen.cells = Cells{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        on.form_game_screen.cells[i].text = split_letters("b\u00e4r")[i];
+        on.form_game_screen.cells[i].background = colours::white;
+    }
+    world.confirm_results();
+    check_grid_words(on.stage, false);
+    EXPECT_EQ(on.form_show_score.bonus, "150");
 }
 
 TEST_F(Games, TheGridScanScoresEveryWordInsideAWhiteRun) {

@@ -13,8 +13,9 @@ namespace {
 
 // A double quote inside a name would end the quoted item early and make the
 // whole file unreadable, and a line break would shift every later place; both
-// are stored as harmless characters instead.
+// are stored as harmless characters instead, a letter for a letter.
 std::string storable(std::string text) {
+    for (std::size_t at = 0; (at = text.find("\r\n", at)) != std::string::npos;) text.replace(at, 2, " ");
     std::replace(text.begin(), text.end(), '"', '\'');
     std::replace(text.begin(), text.end(), '\r', ' ');
     std::replace(text.begin(), text.end(), '\n', ' ');

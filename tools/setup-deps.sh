@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-liberation2 xvfb xdotool imagemagick x11-utils appstream desktop-file-utils
+          fonts-liberation2 fonts-dejavu-core xvfb xdotool imagemagick x11-utils appstream desktop-file-utils
           debhelper lintian)
 
 missing=()

@@ -5,6 +5,12 @@
 
 namespace quarn::ui {
 
+namespace {
+// The family that draws the letters a window's own family lacks: Debian's
+// own sans serif, which has every Latin, Greek and Cyrillic letter.
+const QString fallback_family = QStringLiteral("DejaVu Sans");
+} // namespace
+
 QPixmap bundled_picture(const QString& name) { return QPixmap(QStringLiteral(":/images/") + name); }
 
 QRect twips_rect(int left, int top, int width, int height) {
@@ -17,6 +23,10 @@ QColor qcolor(Colour colour) { return QColor(colour.r, colour.g, colour.b); }
 
 QFont make_font(const QString& family, double points, bool bold, bool italic) {
     QFont f(family);
+    // Letters the family and its stand-ins lack (Comic Neue has no Greek or
+    // Cyrillic) are drawn in one named family, never as boxes and never in
+    // whatever the system happens to pick.
+    f.setFamilies(QStringList{family} + QFont::substitutes(family) + QStringList{fallback_family});
     f.setPointSizeF(points);
     f.setBold(bold);
     f.setItalic(italic);

@@ -38,12 +38,14 @@ start() { # folder [program]
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
 python3 "$root/tools/bench/make_big_dictionary.py" "$work/big.dic"
+python3 "$root/tools/bench/make_big_dictionary.py" "$work/big-de-uk.dic" de-uk
 seed "$work/shipped"
 seed "$work/500000" "$work/big.dic"
+seed "$work/500000-de-uk" "$work/big-de-uk.dic"
 mkdir -p "$work/bare"
-configs=(bare shipped 500000)
+configs=(bare shipped 500000 500000-de-uk)
 declare -A times peaks
-# The three side by side in every round, so that a busy spell on the machine
+# All side by side in every round, so that a busy spell on the machine
 # falls on all of them alike.
 for i in $(seq "$runs"); do
   for config in "${configs[@]}"; do
@@ -57,6 +59,7 @@ done
 for config in "${configs[@]}"; do
   name=$([ "$config" = bare ] && echo "bare Qt program" || echo "Quarn, $config dictionary")
   peak_kb=$(printf '%s\n' ${peaks[$config]} | median)
+  [ -f "$work/$config/dictionary.dic" ] && name+=" ($(stat -c %s "$work/$config/dictionary.dic") bytes)"
   echo "$name: start-up median $(printf '%s\n' ${times[$config]} | median) ms over $runs runs (all: ${times[$config]% }); peak memory median $(awk -v k="$peak_kb" 'BEGIN {printf "%.1f", k / 1024}') MB (all, kB: ${peaks[$config]% })"
 done
 

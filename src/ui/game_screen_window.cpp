@@ -219,7 +219,7 @@ void GameScreenWindow::build_right_panel() {
                                 {.font = comic(32.25), .face = qcolor(colours::light_yellow)});
     change_letter_->hide();
     connect(change_letter_, &QPushButton::clicked, this,
-            [this] { dispatch_([](Quarn& q) { change_letter_clicked(q.random, q.form_game_screen); }); });
+            [this] { dispatch_([](Quarn& q) { change_letter_clicked(q.random, q.alphabet, q.form_game_screen); }); });
     board_->take_arrows_from({exit, check_, change_letter_});
 }
 

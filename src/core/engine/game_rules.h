@@ -9,6 +9,7 @@
 #include "platform/random.h"
 #include "scores/score_windows.h"
 #include "state/play_state.h"
+#include "words/alphabet.h"
 #include "words/dictionary.h"
 
 #include <filesystem>
@@ -30,6 +31,7 @@ struct Stage {
     NewHiscoreModel& new_hiscore;
     WinnerModel& winner;
     const Dictionary& dictionary;
+    const Alphabet& alphabet; // the letters the grid games deal
 
     // A data file of the working directory, by its bare name.
     std::filesystem::path file(std::string_view name) const { return folder / name; }

@@ -26,15 +26,14 @@ public:
         second.background = second.background == colours::white ? colours::light_grey : colours::white;
     }
 
-    // 65 letters, each of a to z equally likely, all grey.
+    // 65 letters dealt from the alphabet (in English each of a to z equally
+    // likely), all grey.
     void set_up_turn(Stage& stage) override {
         stage.random.seed_from_clock();
-        std::string letters;
-        for (int i = 0; i < cell_count; ++i)
-            letters += static_cast<char>(static_cast<int>(stage.random.next() * 26) + 'a');
+        std::vector<std::string> letters;
+        for (int i = 0; i < cell_count; ++i) letters.push_back(draw_letter(stage.random, stage.alphabet.board));
         blank_grid(stage.screen);
-        for (std::size_t i = 0; i < stage.screen.cells.size(); ++i)
-            stage.screen.cells[i].text = std::string(1, letters[i]);
+        for (std::size_t i = 0; i < stage.screen.cells.size(); ++i) stage.screen.cells[i].text = letters[i];
     }
 
     // The player is done: the turn ends at once, and cell clicks are ignored.

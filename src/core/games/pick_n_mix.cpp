@@ -5,6 +5,8 @@
 #include "games/catalogue.h"
 #include "games/grid_scan.h"
 
+#include <algorithm>
+
 namespace quarn {
 
 namespace {
@@ -21,16 +23,12 @@ constexpr GameSettings pick_n_mix{
 
 constexpr std::size_t source_cell = 0;
 
-// b..z, each equally likely.
-std::string letter_b_to_z(RandomSource& random) {
-    return std::string(1, static_cast<char>(static_cast<int>(random.next() * 25) + 'b'));
-}
-
-// A third of the time a vowel replaces the letter, which is also the only way
-// to an "a".
-void force_vowel_sometimes(RandomSource& random, Cell& source) {
-    int v = static_cast<int>(random.next() * 15) + 1;
-    if (v <= 5) source.text = std::string(1, "aeiou"[v - 1]);
+// A third of the time one of the vowels, each alike, replaces the letter (in
+// English also the only way to an "a").
+void force_vowel_sometimes(RandomSource& random, const Alphabet& alphabet, Cell& source) {
+    const int vowels = static_cast<int>(alphabet.vowels.size());
+    const int v = static_cast<int>(random.next() * 3 * vowels) + 1;
+    if (v <= vowels) source.text = alphabet.vowels[static_cast<std::size_t>(v - 1)];
 }
 
 class PickNMix final : public GameRules {
@@ -57,7 +55,7 @@ public:
     // A letter is always on offer, on grey, before the player moves.
     void before_events(Stage& stage) override {
         Cell& source = stage.screen.cells[source_cell];
-        if (source.text.empty()) draw_pick_letter(stage.random, stage.screen);
+        if (source.text.empty()) draw_pick_letter(stage.random, stage.alphabet, stage.screen);
         if (source.background == colours::white) source.background = colours::light_grey;
     }
 
@@ -82,20 +80,24 @@ public:
 
 } // namespace
 
-void draw_pick_letter(RandomSource& random, GameScreenModel& screen) {
+void draw_pick_letter(RandomSource& random, const Alphabet& alphabet, GameScreenModel& screen) {
     Cell& source = screen.cells[source_cell];
-    source.text = letter_b_to_z(random);
-    force_vowel_sometimes(random, source);
+    source.text = draw_letter(random, alphabet.offered);
+    force_vowel_sometimes(random, alphabet, source);
 }
 
-void change_letter_clicked(RandomSource& random, GameScreenModel& screen) {
+void change_letter_clicked(RandomSource& random, const Alphabet& alphabet, GameScreenModel& screen) {
     if (!screen.change_letter_visible || !screen.change_letter_enabled) return;
     Cell& source = screen.cells[source_cell];
     random.seed_from_clock();
+    // The rarest letter is never offered again; an alphabet of that letter
+    // alone keeps it rather than drawing for ever.
+    const bool other_letters = std::any_of(alphabet.offered.begin(), alphabet.offered.end(),
+                                           [&](const WeightedLetter& l) { return l.letter != alphabet.rarest; });
     do {
-        source.text = letter_b_to_z(random);
-    } while (source.text == "z");
-    force_vowel_sometimes(random, source);
+        source.text = draw_letter(random, alphabet.offered);
+    } while (other_letters && source.text == alphabet.rarest);
+    force_vowel_sometimes(random, alphabet, source);
 }
 
 std::unique_ptr<GameRules> make_pick_n_mix() { return std::make_unique<PickNMix>(); }

@@ -16,7 +16,7 @@ Quarn::Quarn(Services services)
       form_game_screen([this] { game_clock_tick(state, form_game_screen); },
                        [this] { score_timer_tick(state, form_game_screen); }),
       stage{pump,         random,           dates,         working_directory, state, form_game_screen,
-            form_show_score, form_checking_words, form_new_hiscore, form_winner, dictionary_words} {
+            form_show_score, form_checking_words, form_new_hiscore, form_winner, dictionary_words, alphabet} {
     for (auto make : game_catalogue) games.push_back(make());
     for (Timer* timer : {&form_options.timer, &form_enter_game_length.timer, &form_game_screen.game_timer,
                          &form_game_screen.score_timer, &form_new_hiscore.timer, &form_winner.timer})

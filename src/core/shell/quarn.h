@@ -55,6 +55,7 @@ struct Quarn {
     InfoWindowModel form_help;
 
     Dictionary dictionary_words;
+    Alphabet alphabet = english_alphabet();
     // One per button of the main menu, in its order.
     std::vector<std::unique_ptr<GameRules>> games;
 

@@ -32,7 +32,7 @@ int main(int argc, char* argv[]) {
     std::filesystem::path directory = std::filesystem::current_path(error);
     if (error) directory = ".";
 
-    quarn::Quarn q(quarn::Services{pump, random, dates, directory});
+    quarn::Quarn q(quarn::Services{pump, random, dates, directory, quarn::ui::installed_packs()});
     quarn::ui::Windows windows(q, pump);
 
     quarn::ui::guarded(pump, [&] { quarn::start_up(q); });

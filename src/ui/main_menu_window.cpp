@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLayout>
+#include <QActionGroup>
 #include <QMenuBar>
 
 namespace quarn::ui {
@@ -108,6 +109,21 @@ void MainMenuWindow::build_menus() {
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, [this] { dispatch_(menu_exit); });
 
+    // The word language: English, then every installed pack by its own name.
+    // Only a player who has packs installed sees the menu.
+    if (q_.languages.size() > 1) {
+        languages_ = menuBar()->addMenu(QStringLiteral("Language"));
+        languages_->setObjectName(QStringLiteral("menu_language"));
+        auto* group = new QActionGroup(languages_);
+        for (std::size_t i = 0; i < q_.languages.size(); ++i) {
+            QAction* item = languages_->addAction(qs(q_.languages[i].name));
+            item->setObjectName(QStringLiteral("menu_language_%1").arg(QString::fromStdString(q_.languages[i].code)));
+            item->setCheckable(true);
+            group->addAction(item);
+            connect(item, &QAction::triggered, this, [this, i] { dispatch_([i](Quarn& q) { choose_language(q, i); }); });
+        }
+    }
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("menu_help"));
     QAction* instructions = help->addAction(QStringLiteral("Instructions"));
@@ -128,6 +144,11 @@ void MainMenuWindow::render() {
         if (button->isEnabled() != m.buttons_enabled) button->setEnabled(m.buttons_enabled);
     for (WrapButton* button : setup_buttons_)
         if (button->isEnabled() != m.buttons_enabled) button->setEnabled(m.buttons_enabled);
+    if (languages_) {
+        if (languages_->isEnabled() != m.buttons_enabled) languages_->setEnabled(m.buttons_enabled);
+        QAction* chosen = languages_->actions().value(static_cast<int>(m.word_language));
+        if (chosen && !chosen->isChecked()) chosen->setChecked(true);
+    }
     for (std::size_t i = 0; i < letters_.size(); ++i) {
         const QPoint place(px(m.letter_left[i]), px(m.letter_top[i]));
         if (letter_places_[i].changed(place)) letters_[i]->move(place);

@@ -10,6 +10,7 @@
 #include <array>
 
 class QLabel;
+class QMenu;
 
 namespace quarn::ui {
 
@@ -33,6 +34,7 @@ private:
     std::array<WrapButton*, game_buttons> game_buttons_{};
     std::array<WrapButton*, 3> setup_buttons_{}; // game length, names, Play Game
     std::array<Shown<Colour>, game_buttons> game_colours_;
+    QMenu* languages_ = nullptr; // the word language, when packs are installed
 };
 
 } // namespace quarn::ui

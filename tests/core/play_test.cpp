@@ -742,6 +742,85 @@ TEST_F(Shell, StartUpShowsTheMenuWithNothingSelectedThenLoadsAndBeeps) {
     EXPECT_EQ(q.form_options.game_button_colours, (std::array<Colour, 4>{grey, grey, grey, colours::yellow}));
 }
 
+// Word packs: chosen from the main menu, played in a folder of their own,
+// their letters dealt by weight, and English left exactly as it was.
+TEST_F(Shell, WordPacksArePlayedInTheirOwnFolderAndEnglishIsLeftAsItWas) {
+    world.write_pack("de", "Deutsch", {"b\u00e4r", "\u00f6l", "stra\u00dfe"},
+                     {"\"a\",5,True", "\"\u00e4\",30,True", "\"\u00f6\",30,True", "\"\u00fc\",30,True",
+                      "\"\u00df\",30,False", "\"r\",1,False"});
+    world.write_pack("uk", "\u0423\u043a\u0440\u0430\u0457\u043d\u0441\u044c\u043a\u0430", {"\u043a\u0456\u0442"},
+                     {"\"\u043a\",1,False", "\"\u0456\",1,True", "\"\u0442\",1,False"});
+    std::map<std::string, std::string> english;
+    for (const auto& file : std::filesystem::directory_iterator(world.dir)) english[file.path().filename()] = world.read(file.path().filename());
+    Quarn& q = world.start();
+    ASSERT_EQ(q.languages.size(), 3u);
+    EXPECT_EQ(q.languages[1].name, "Deutsch");
+    EXPECT_EQ(q.form_options.word_language, 0u) << "English until a pack is chosen";
+
+    choose_language(q, 1);
+    EXPECT_EQ(q.working_directory, world.dir / "de");
+    EXPECT_EQ(q.dictionary_words.word(1), "b\u00e4r");
+    EXPECT_EQ(world.read("de/letters.dat"), test::read_file(world.packs.path / "de/letters.dat"))
+        << "the folder is filled from the pack";
+    // Every Mix 'N Match board and every letter Pick 'N Mix offers is dealt
+    // from the pack's letters, each as often as its weight says.
+    std::map<std::string, int> board, offered;
+    for (int game : {0, 2, 3}) {
+        world.set_up(game, 2, {"Ann"});
+        world.play_turns([&] {
+            if (game == 0) return exit_clicked(q);
+            if (game == 2) {
+                for (const Cell& cell : q.form_game_screen.cells) ++board[cell.text];
+                return exit_clicked(q);
+            }
+            for (int i = 0; i < 200; ++i) {
+                change_letter_clicked(q.random, q.alphabet, q.form_game_screen);
+                ++offered[q.form_game_screen.cells[0].text];
+            }
+            exit_clicked(q);
+        });
+        play_game(q);
+    }
+    for (const char* letter : {"\u00e4", "\u00f6", "\u00fc", "\u00df"}) {
+        EXPECT_GT(board[letter], 0) << letter;
+        EXPECT_GT(offered[letter], 0) << letter;
+    }
+    EXPECT_EQ(offered.count("r"), 0u) << "Change Letter never offers the rarest letter";
+    board.erase("r");
+    EXPECT_EQ(board.size(), 5u) << "only the pack's letters";
+    EXPECT_TRUE(std::filesystem::exists(world.dir / "de" / "anagrams1_used.dat")) << "records go to the pack's folder";
+
+    choose_language(q, 2);
+    EXPECT_EQ(q.alphabet.board.size(), 3u);
+    choose_language(q, 0);
+    EXPECT_EQ(q.dictionary_words.word(1), "act");
+    EXPECT_EQ(q.alphabet.board.size(), 26u);
+    for (const auto& [name, bytes] : english) EXPECT_EQ(world.read(name), bytes) << name << " is untouched";
+    EXPECT_EQ(world.read("word_language.dat"), "\"en\"\r\n");
+
+    // The choice is remembered; a pack that cannot be played leaves the
+    // player in English, told why, and is refused from the menu the same way.
+    choose_language(q, 2);
+    test::World again;
+    again.write_standard_files();
+    std::filesystem::copy(world.dir, again.dir, std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy(world.packs.path, again.packs.path, std::filesystem::copy_options::recursive);
+    EXPECT_EQ(again.start().working_directory, again.dir / "uk");
+    std::filesystem::remove(again.dir / "uk" / "dictionary.dic");
+    std::filesystem::remove(again.packs.path / "uk" / "dictionary.dic");
+    test::World broken;
+    broken.write_standard_files();
+    std::filesystem::copy(again.dir, broken.dir, std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy(again.packs.path, broken.packs.path, std::filesystem::copy_options::recursive);
+    Quarn& fallen_back = broken.start();
+    EXPECT_EQ(fallen_back.working_directory, broken.dir);
+    ASSERT_EQ(broken.pump.box_texts().size(), 1u);
+    EXPECT_EQ(broken.pump.box_texts()[0].find("The words of \u0423\u043a\u0440\u0430\u0457\u043d\u0441\u044c\u043a\u0430 cannot be played: the file dictionary.dic is missing"), 0u);
+    choose_language(fallen_back, 2);
+    EXPECT_EQ(fallen_back.form_options.word_language, 0u);
+    EXPECT_EQ(broken.pump.box_texts().size(), 2u);
+}
+
 TEST_F(Shell, NamesAreCountedOnEveryEditAndTheGameLengthTakesTheLastTick) {
     Quarn& q = world.start();
     open_enter_names(q);

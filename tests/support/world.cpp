@@ -81,8 +81,27 @@ void World::write_standard_files() {
         write(name, crlf_lines(empty_table));
 }
 
+void World::write_pack(const std::string& code, const std::string& name, const std::vector<std::string>& words,
+                       const std::vector<std::string>& letters) {
+    const std::filesystem::path pack = packs.path / code;
+    std::filesystem::create_directories(pack);
+    auto put = [&](const char* file, const std::string& bytes) {
+        std::ofstream out(pack / file, std::ios::binary | std::ios::trunc);
+        out << bytes;
+    };
+    put("language.dat", crlf_lines({"\"" + name + "\""}));
+    std::vector<std::string> dictionary = words;
+    dictionary.push_back("999");
+    put("dictionary.dic", crlf_lines(dictionary));
+    put("anagrams1.dic", crlf_lines({words.front(), "spare"}));
+    put("crossword1.dic", crlf_lines({words.front(), "spare"}));
+    put("letters.dat", crlf_lines(letters));
+    for (const char* file : {"anagrams.hi", "crosswords.hi", "mixnmatch.hi", "worddrop.hi"})
+        put(file, read(file));
+}
+
 Quarn& World::start() {
-    q = std::make_unique<Quarn>(Services{pump, random, dates, dir});
+    q = std::make_unique<Quarn>(Services{pump, random, dates, dir, packs.path});
     start_up(*q);
     return *q;
 }

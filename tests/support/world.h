@@ -58,6 +58,10 @@ struct World {
     std::string read(const std::string& name) const { return read_file(dir / name); }
     // The working directory of a small installation; change files before start().
     void write_standard_files();
+    // A word pack installed in packs: its name, its words (the first is
+    // also its Anagrams and Crossword entry) and its letters.dat lines.
+    void write_pack(const std::string& code, const std::string& name, const std::vector<std::string>& words,
+                    const std::vector<std::string>& letters);
     Quarn& start();
     // The word list and record of Anagrams or Crossword.
     DrawnEntryGame& drawn(std::string_view key) const { return dynamic_cast<DrawnEntryGame&>(*q->find_game(key)); }
@@ -77,6 +81,7 @@ struct World {
 
     TempFolder folder;
     const std::filesystem::path& dir = folder.path;
+    TempFolder packs; // the installed word packs
     SimPump pump;
     TestRandom random;
     FixedDate dates;

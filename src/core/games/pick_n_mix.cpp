@@ -24,11 +24,14 @@ constexpr GameSettings pick_n_mix{
 constexpr std::size_t source_cell = 0;
 
 // A third of the time one of the vowels, each alike, replaces the letter (in
-// English also the only way to an "a").
-void force_vowel_sometimes(RandomSource& random, const Alphabet& alphabet, Cell& source) {
+// English also the only way to an "a"), unless it is the one letter not to
+// be offered.
+void force_vowel_sometimes(RandomSource& random, const Alphabet& alphabet, Cell& source,
+                           std::string_view never = {}) {
     const int vowels = static_cast<int>(alphabet.vowels.size());
     const int v = static_cast<int>(random.next() * 3 * vowels) + 1;
-    if (v <= vowels) source.text = alphabet.vowels[static_cast<std::size_t>(v - 1)];
+    if (v <= vowels && alphabet.vowels[static_cast<std::size_t>(v - 1)] != never)
+        source.text = alphabet.vowels[static_cast<std::size_t>(v - 1)];
 }
 
 class PickNMix final : public GameRules {
@@ -97,7 +100,7 @@ void change_letter_clicked(RandomSource& random, const Alphabet& alphabet, GameS
     do {
         source.text = draw_letter(random, alphabet.offered);
     } while (other_letters && source.text == alphabet.rarest);
-    force_vowel_sometimes(random, alphabet, source);
+    force_vowel_sometimes(random, alphabet, source, other_letters ? std::string_view(alphabet.rarest) : std::string_view());
 }
 
 std::unique_ptr<GameRules> make_pick_n_mix() { return std::make_unique<PickNMix>(); }

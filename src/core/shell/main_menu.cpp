@@ -36,18 +36,86 @@ bool word_list_ready(Quarn& q, GameRules& game) {
     return false;
 }
 
+// What a word language is played with.
+struct Words {
+    Dictionary dictionary;
+    Alphabet alphabet;
+};
+
+// Reads the words of a language, its folder first filled from its pack.
+// Nothing when they can be played; otherwise why not.
+std::optional<std::string> read_words(Quarn& q, const WordLanguage& language, Words& words) {
+    const std::filesystem::path folder = language_folder(language, q.home);
+    if (WriteError failed = fill_language_folder(language, folder, q.language_files()); !failed.empty())
+        return failed;
+    if (!words.dictionary.load(folder / "dictionary.dic"))
+        return "the file dictionary.dic is missing from the folder " + folder.string();
+    if (words.dictionary.end_slot() <= 1)
+        return "the file dictionary.dic in the folder " + folder.string() + " holds no words before its end marker 999";
+    // English deals its letters as it always has; a pack without its letters does the same.
+    words.alphabet = language.pack.empty() ? english_alphabet()
+                                           : Alphabet::load(folder / pack_letters_file).value_or(english_alphabet());
+    return std::nullopt;
+}
+
+// From now on the games are played in the language, and its files are the
+// ones read and written.
+void use_words(Quarn& q, std::size_t index, Words&& words) {
+    q.dictionary_words = std::move(words.dictionary);
+    q.alphabet = std::move(words.alphabet);
+    q.working_directory = language_folder(q.languages[index], q.home);
+    q.form_options.word_language = index;
+    for (const auto& game : q.games) game->read_used_record(q.working_directory);
+}
+
+std::size_t language_index(const Quarn& q, std::string_view code) {
+    for (std::size_t i = 0; i < q.languages.size(); ++i)
+        if (q.languages[i].code == code) return i;
+    return 0;
+}
+
 } // namespace
 
 void start_up(Quarn& q) {
     // The title animation runs from the moment the main menu is loaded.
     q.form_options.timer.set_enabled(true);
+    const std::size_t chosen = language_index(q, remembered_language(q.home));
+    q.working_directory = language_folder(q.languages[chosen], q.home);
     reset(q);
     q.pump.show_windows_now();
+    if (chosen != 0) {
+        // A pack that cannot be played leaves the player in English, told why.
+        Words words;
+        const std::optional<std::string> why = read_words(q, q.languages[chosen], words);
+        if (!why) {
+            use_words(q, chosen, std::move(words));
+            q.pump.beep();
+            return;
+        }
+        q.pump.message("The words of " + q.languages[chosen].name + " cannot be played: " + *why + ". Quarn plays in English.");
+        q.working_directory = q.home;
+        for (const auto& game : q.games) game->read_used_record(q.working_directory);
+    }
     if (!q.dictionary_words.load(q.file("dictionary.dic"))) missing_file(q, "dictionary.dic");
     if (q.dictionary_words.end_slot() <= 1)
         q.pump.fatal("The file dictionary.dic in the folder " + q.working_directory.string() +
                      " holds no words before its end marker 999, so no word could ever be found.");
     q.pump.beep();
+}
+
+void choose_language(Quarn& q, std::size_t index) {
+    if (!q.form_options.buttons_enabled || index >= q.languages.size() || index == q.form_options.word_language)
+        return;
+    const WordLanguage& language = q.languages[index];
+    Words words;
+    if (const std::optional<std::string> why = read_words(q, language, words)) {
+        q.pump.message("The words of " + language.name + " cannot be played: " + *why + ".");
+        return;
+    }
+    use_words(q, index, std::move(words));
+    if (WriteError failed = remember_language(q.home, language.code); !failed.empty())
+        q.pump.message("The choice of " + language.name + " could not be saved to " +
+                       std::string(language_choice_file) + " (" + failed + "). Quarn will start in the language chosen before.");
 }
 
 void reset(Quarn& q) {

@@ -12,6 +12,10 @@ void start_up(Quarn& q);
 void reset(Quarn& q);
 
 void select_game(Quarn& q, int index);
+// The language menu: the words, lists, tables and records of the language
+// at that place among Quarn's languages from now on, remembered for the
+// next start; the main menu stays on screen.
+void choose_language(Quarn& q, std::size_t index);
 void open_enter_names(Quarn& q);
 void open_game_length(Quarn& q);
 // Checks the set-up and runs the chosen game; returns when it is over and

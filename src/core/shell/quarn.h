@@ -8,6 +8,7 @@
 #include "platform/event_pump.h"
 #include "platform/random.h"
 #include "scores/score_windows.h"
+#include "shell/languages.h"
 #include "shell/shell_windows.h"
 #include "state/play_state.h"
 #include "words/dictionary.h"
@@ -23,7 +24,8 @@ struct Services {
     EventPump& pump;
     RandomSource& random;
     DateSource& dates;
-    std::filesystem::path working_directory;
+    std::filesystem::path working_directory; // the player's folder
+    std::filesystem::path packs = {};        // where word packs are installed, if anywhere
 };
 
 struct Quarn {
@@ -33,13 +35,21 @@ struct Quarn {
 
     // A data file of the working directory, by its bare name.
     std::filesystem::path file(std::string_view name) const { return working_directory / name; }
+    // The files a language's folder holds: the dictionary, the letters and
+    // each game's lists, records and table.
+    std::vector<std::string_view> language_files() const;
     // The game of a key, or nullptr for any other text (in practice the empty key).
     GameRules* find_game(std::string_view key) const;
 
     EventPump& pump;
     RandomSource& random;
     DateSource& dates;
-    const std::filesystem::path working_directory;
+    const std::filesystem::path home; // the player's folder, where the English files are
+    // English first, then every word pack installed.
+    const std::vector<WordLanguage> languages;
+    // The folder of the word language being played: the home folder for
+    // English, a folder inside it for a pack.
+    std::filesystem::path working_directory;
 
     PlayState state;
 

@@ -33,6 +33,9 @@ struct MainMenuModel : WindowModel {
     // reset that ends the game, so the buttons say plainly that the menu is
     // not ready yet.
     bool buttons_enabled = true;
+    // The word language being played, by its place among Quarn's languages;
+    // the language menu is off whenever the buttons are.
+    std::size_t word_language = 0;
 };
 
 // form_enter_names: the four name boxes hold the players' names.

@@ -189,4 +189,27 @@ leftovers=$(find "$folder" -name '*.partial.*')
 [ -z "$leftovers" ] || fail "partial copies left in the data folder: $leftovers"
 
 [ "$failures" -eq 0 ] || die "$failures launcher check(s) failed"
+
+# --- the word language of a new player ----------------------------------------
+# A new player on a German desktop starts in the German pack; a player who
+# has played before keeps the language last chosen. (A pack of its name file
+# alone will do: the launcher only looks for it.)
+packs=$prefix/$datadir/quarn/packs
+if [ ! -d "$packs/de" ]; then mkdir -p "$packs/de" && printf '"Deutsch"\r\n' >"$packs/de/language.dat"; fi
+new_home=$tmp/new-home
+(cd / && exec env -u XDG_DATA_HOME -u LANGUAGE -u LC_ALL -u LC_MESSAGES HOME="$new_home" LANG=de_AT.UTF-8 "$launcher" --install-check-argument "two words") >>"$tmp/program.log" 2>&1 &
+program_pid=$!
+folder=$new_home/.local/share/quarn expect_program_running "$program_pid"
+told=$(tr '\0' '\n' <"/proc/$program_pid/environ" | sed -n 's/^QUARN_PACKS=//p')
+[ "$(readlink -f "$told")" = "$(readlink -f "$packs")" ] || fail "the program is not told where the packs are ($told)"
+stop_program
+[ "$(cat "$new_home/.local/share/quarn/word_language.dat" 2>/dev/null)" = "$(printf '"de"\r')" ] ||
+    fail "a new player on a German desktop does not start in German"
+(cd / && exec env -u XDG_DATA_HOME HOME="$home" LANG=de_DE.UTF-8 "$launcher" --install-check-argument "two words") >>"$tmp/program.log" 2>&1 &
+program_pid=$!
+expect_program_running "$program_pid"
+stop_program
+[ ! -e "$folder/word_language.dat" ] || fail "a player who has played before was moved to the desktop's language"
+
+[ "$failures" -eq 0 ] || die "$failures word language check(s) failed"
 echo "install check passed"

@@ -11,6 +11,7 @@ copyright file of every Debian source the pack was built from.
     python3 tools/make_pack.py de --words /usr/share/dict/ngerman \\
         --stems /usr/share/hunspell/de_DE.dic \\
         --license igerman98=/usr/share/doc/wngerman/copyright --out build/packs/de
+    python3 tools/make_pack.py --languages      # every language it knows
     python3 tools/make_pack.py --installed      # codes and sources found here
     python3 tools/make_pack.py --built-using    # Debian sources of those packs
 
@@ -611,6 +612,8 @@ def main():
     parser.add_argument("--max-words", type=int, default=MAX_WORDS,
                         help=f"most dictionary words (default {MAX_WORDS:,}, "
                              "which with the end marker is all the program reads)")
+    parser.add_argument("--languages", action="store_true",
+                        help="print the code of every language the tool knows, and stop")
     parser.add_argument("--installed", action="store_true",
                         help="print 'code word-list stems' for every language "
                              "whose Debian files are installed, and stop")
@@ -619,6 +622,9 @@ def main():
                              "language as a Built-Using value, and stop")
     args = parser.parse_args()
 
+    if args.languages:
+        print(" ".join(LANGUAGES))
+        return
     if args.installed:
         for code in installed():
             print(code, LANGUAGES[code].words, LANGUAGES[code].stems)

@@ -131,7 +131,7 @@ for code in $languages; do
     [ "$items" -le 500000 ] || fail "$code/dictionary.dic holds $items items, more than the program reads"
     [ "$(tail -n 1 "$packs/$code/dictionary.dic")" = $'999\r' ] || fail "$code/dictionary.dic does not end with 999"
     cmp -s "$packs/$code/anagrams.hi" data/anagrams.hi || fail "$code/anagrams.hi is not an empty table"
-    printf '  %s: %s, %s items, %s\n' "$code" "$(cat "$packs/$code/language.dat" | tr -d '\r')" \
+    printf '  %s: %s, %s words, %s\n' "$code" "$(cat "$packs/$code/language.dat" | tr -d '\r')" \
         "$((items - 1))" "$(du -sh "$packs/$code" | cut -f1)"
 done
 echo "package check passed"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a clean copy of the tree and checks it:
+# Builds the Debian packages from a clean copy of the tree and checks them:
 # lintian must report no error and no warning, the installed desktop entry and
-# software-centre entry must validate without a warning, and the package's
-# version must be the one the program reports.
+# software-centre entry must validate without a warning, the package's
+# version must be the one the program reports, and quarn-words must carry a
+# whole word pack for every language of tools/make_pack.py.
 #
 #   tools/package-check.sh [--with-tests] [--keep DIR]
 #
@@ -77,8 +78,10 @@ fi
 echo "Built in $((SECONDS - started)) s:"
 arch=$(dpkg-architecture -qDEB_HOST_ARCH)
 deb=$tmp/quarn_${version}_$arch.deb
+words_deb=$tmp/quarn-words_${version}_all.deb
 changes=$tmp/quarn_${version}_$arch.changes
 [ -f "$deb" ] || fail "no $(basename "$deb") was built"
+[ -f "$words_deb" ] || fail "no $(basename "$words_deb") was built"
 ls -1 "$tmp"/*.deb
 if [ "$with_tests" -eq 1 ]; then
     grep -E 'tests passed|tests failed' "$tmp/build.log" || fail "the test suites did not run"
@@ -98,4 +101,37 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.quarn.Quarn.m
     >"$tmp/appstream.log" 2>&1 || { cat "$tmp/appstream.log"; fail "appstreamcli rejects the metainfo"; }
 cat "$tmp/appstream.log"
 ! grep -q '^[EW]:' "$tmp/appstream.log" || fail "appstreamcli warns about the metainfo"
+
+# --- the word packs: every language of the pack tool, whole ------------------
+dpkg-deb -f "$deb" Recommends | grep -qw quarn-words || fail "quarn does not recommend quarn-words"
+[ ! -e "$root/usr/share/quarn/packs" ] || fail "the quarn package carries word packs"
+built_using=$(dpkg-deb -f "$words_deb" Built-Using)
+echo "quarn-words Built-Using: $built_using"
+words_root=$tmp/words-root
+dpkg-deb -x "$words_deb" "$words_root"
+packs=$words_root/usr/share/quarn/packs
+languages=$(python3 tools/make_pack.py --languages)
+pack_files=(dictionary.dic anagrams1.dic crossword1.dic anagrams1_used.dat crossword1_used.dat
+            anagrams.hi crosswords.hi mixnmatch.hi worddrop.hi letters.dat language.dat)
+[ "$(ls "$packs" | sort | paste -sd' ')" = "$(tr ' ' '\n' <<<"$languages" | sort | paste -sd' ')" ] ||
+    fail "quarn-words carries the packs $(ls "$packs" | paste -sd' '), not $languages"
+for code in $languages; do
+    for f in "${pack_files[@]}"; do
+        [ -s "$packs/$code/$f" ] || fail "quarn-words has no $code/$f"
+    done
+    for f in "$packs/$code"/LICENSE.*; do
+        [ -s "$f" ] || fail "quarn-words has no licence in $code"
+        grep -qF "${f##*/LICENSE.} (= " <<<"$built_using" ||
+            fail "Built-Using does not name ${f##*/LICENSE.}, a source of the $code pack"
+    done
+    for f in anagrams1.dic crossword1.dic; do
+        [ "$(wc -l <"$packs/$code/$f")" -eq 1000 ] || fail "$code/$f does not hold 1000 lines"
+    done
+    items=$(wc -l <"$packs/$code/dictionary.dic")
+    [ "$items" -le 500000 ] || fail "$code/dictionary.dic holds $items items, more than the program reads"
+    [ "$(tail -n 1 "$packs/$code/dictionary.dic")" = $'999\r' ] || fail "$code/dictionary.dic does not end with 999"
+    cmp -s "$packs/$code/anagrams.hi" data/anagrams.hi || fail "$code/anagrams.hi is not an empty table"
+    printf '  %s: %s, %s words, %s\n' "$code" "$(cat "$packs/$code/language.dat" | tr -d '\r')" \
+        "$((items - 1))" "$(du -sh "$packs/$code" | cut -f1)"
+done
 echo "package check passed"

@@ -5,7 +5,12 @@ set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
           fonts-liberation2 fonts-dejavu-core xvfb xdotool imagemagick x11-utils appstream desktop-file-utils
-          debhelper lintian)
+          debhelper lintian python3
+          # The word lists and hunspell dictionaries the word packs are built from.
+          wngerman wfrench wspanish witalian wportuguese wdutch wswedish wdanish wpolish
+          wukrainian wbulgarian hunspell-de-de hunspell-fr hunspell-es hunspell-it
+          hunspell-pt-pt hunspell-nl hunspell-sv hunspell-da hunspell-pl hunspell-uk
+          hunspell-bg)
 
 missing=()
 for p in "${packages[@]}"; do

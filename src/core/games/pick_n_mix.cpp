@@ -23,15 +23,15 @@ constexpr GameSettings pick_n_mix{
 
 constexpr std::size_t source_cell = 0;
 
-// A third of the time one of the vowels, each alike, replaces the letter (in
-// English also the only way to an "a"), unless it is the one letter not to
-// be offered.
+// A third of the time a vowel replaces the letter, each as likely as its
+// weight (in English each alike, and the only way to an "a"), unless it is
+// the one letter not to be offered. One random number decides both: laid
+// end to end, the vowels fill the first third of three times their weight.
 void force_vowel_sometimes(RandomSource& random, const Alphabet& alphabet, Cell& source,
                            std::string_view never = {}) {
-    const int vowels = static_cast<int>(alphabet.vowels.size());
-    const int v = static_cast<int>(random.next() * 3 * vowels) + 1;
-    if (v <= vowels && alphabet.vowels[static_cast<std::size_t>(v - 1)] != never)
-        source.text = alphabet.vowels[static_cast<std::size_t>(v - 1)];
+    const double place = random.next() * static_cast<double>(3 * total_weight(alphabet.vowels));
+    const std::string* vowel = letter_at(alphabet.vowels, place);
+    if (vowel && *vowel != never) source.text = *vowel;
 }
 
 class PickNMix final : public GameRules {

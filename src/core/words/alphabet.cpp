@@ -25,7 +25,7 @@ std::optional<Alphabet> Alphabet::read(std::string bytes) {
         // A letter fills one cell, and a letter that never comes up has no place.
         if (letter.empty() || !all_visible(letter) || letter_count(letter, 1) != 1 || !(weight >= 1)) continue;
         const auto whole = static_cast<long long>(std::min(weight, 1e12));
-        if (vowel) alphabet.vowels.push_back(letter);
+        if (vowel) alphabet.vowels.push_back({letter, whole});
         alphabet.board.push_back({std::move(letter), whole});
     }
     if (alphabet.board.empty()) return std::nullopt;
@@ -43,23 +43,31 @@ const Alphabet& english_alphabet() {
         const std::string_view letters = "abcdefghijklmnopqrstuvwxyz";
         for (std::size_t i = 0; i < letters.size(); ++i) a.board.push_back({std::string(letters.substr(i, 1)), 1});
         a.offered.assign(a.board.begin() + 1, a.board.end());
-        for (std::size_t i : {0, 4, 8, 14, 20}) a.vowels.push_back(a.board[i].letter); // a e i o u
+        for (std::size_t i : {0, 4, 8, 14, 20}) a.vowels.push_back(a.board[i]); // a e i o u
         a.rarest = a.board.back().letter;
         return a;
     }();
     return english;
 }
 
-const std::string& draw_letter(RandomSource& random, const std::vector<WeightedLetter>& letters) {
+long long total_weight(const std::vector<WeightedLetter>& letters) {
     long long total = 0;
     for (const WeightedLetter& l : letters) total += l.weight;
-    const double target = random.next() * static_cast<double>(total);
+    return total;
+}
+
+const std::string* letter_at(const std::vector<WeightedLetter>& letters, double place) {
     long long running = 0;
     for (const WeightedLetter& l : letters) {
         running += l.weight;
-        if (static_cast<double>(running) > target) return l.letter;
+        if (static_cast<double>(running) > place) return &l.letter;
     }
-    return letters.back().letter;
+    return nullptr;
+}
+
+const std::string& draw_letter(RandomSource& random, const std::vector<WeightedLetter>& letters) {
+    const std::string* letter = letter_at(letters, random.next() * static_cast<double>(total_weight(letters)));
+    return letter ? *letter : letters.back().letter;
 }
 
 } // namespace quarn

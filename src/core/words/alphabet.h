@@ -20,8 +20,8 @@ struct WeightedLetter {
 struct Alphabet {
     std::vector<WeightedLetter> board;   // what a Mix 'N Match board is dealt from
     std::vector<WeightedLetter> offered; // what Pick 'N Mix offers
-    // A third of the time Pick 'N Mix offers one of these instead, each alike.
-    std::vector<std::string> vowels;
+    // A third of the time Pick 'N Mix offers one of these instead.
+    std::vector<WeightedLetter> vowels;
     std::string rarest; // never what "Change Letter" offers
 
     // Reads a pack's letters.dat: per letter, the letter, its weight and
@@ -31,12 +31,17 @@ struct Alphabet {
     static std::optional<Alphabet> read(std::string bytes);
 };
 
-// a to z on the board; b to z offered, a vowel a third of the time (the
-// only way to an "a"), and never a "z" from "Change Letter".
+// a to z on the board; b to z offered, each alike, a vowel a third of the
+// time (the only way to an "a"), and never a "z" from "Change Letter".
 const Alphabet& english_alphabet();
 
-// One letter, each as likely as its weight: with r the random number, the
-// first letter whose running total of weights exceeds r times the total.
+// The letters laid end to end, each as long as its weight: the one that
+// covers the place, or nothing past the last.
+const std::string* letter_at(const std::vector<WeightedLetter>& letters, double place);
+long long total_weight(const std::vector<WeightedLetter>& letters);
+
+// One letter, each as likely as its weight: the letter at r times the total
+// weight, with r the random number.
 const std::string& draw_letter(RandomSource& random, const std::vector<WeightedLetter>& letters);
 
 } // namespace quarn

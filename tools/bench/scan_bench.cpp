@@ -3,11 +3,17 @@
 // beside the plain walk it stands in for, and the load with its index build
 // beside the least any load must do: read the file and hash every entry once.
 #include "platform/text_file.h"
+#include "shell/main_menu.h"
+#include "words/alphabet.h"
 #include "words/dictionary.h"
 
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
+
+#include <cstdlib>
+#include <limits>
+#include <malloc.h>
 
 #include <filesystem>
 #include <fstream>
@@ -210,5 +216,125 @@ void BM_HashEveryEntry(benchmark::State& state) {
     state.SetLabel(label(static_cast<int>(state.range(0))));
 }
 BENCHMARK(BM_HashEveryEntry)->Name("Floor/HashEveryEntry")->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// Every word pack built (QUARN_BENCH_PACKS names the folder, as
+// tools/bench/run_all.sh sets it): its load beside its own floor, a full
+// board of its own letters scanned, and the main menu's switch to it, the
+// pack's folder filled and its words read, as a player's first choice of it.
+class NoWindows final : public quarn::EventPump {
+public:
+    void yield() override {}
+    void wait() override {}
+    void wait_until(std::int64_t) override {}
+    std::int64_t now_ms() const override { return 0; }
+    void show_windows_now() override {}
+    void message(const std::string& text) override { throw std::runtime_error(text); }
+    bool ask_yes_no(const std::string&) override { return true; }
+    void beep() override {}
+    [[noreturn]] void end_program() override { throw std::runtime_error("end"); }
+    [[noreturn]] void fatal(const std::string& text) override { throw std::runtime_error(text); }
+    void timer_changed(quarn::Timer&) override {}
+};
+
+class SomeDay final : public quarn::DateSource {
+public:
+    quarn::Date today() override { return {}; }
+    std::string month_abbreviation(int month) override { return quarn::english_month_abbreviation(month); }
+};
+
+class FixedRandom final : public quarn::RandomSource {
+public:
+    void seed_from_clock() override {}
+    double next() override { return std::uniform_real_distribution<double>(0, 1)(engine_); }
+
+private:
+    std::mt19937_64 engine_{65};
+};
+
+void register_packs() {
+    const char* folder = std::getenv("QUARN_BENCH_PACKS");
+    if (folder == nullptr) return;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::filesystem::path pack = entry.path();
+        const std::filesystem::path file = pack / "dictionary.dic";
+        if (!std::filesystem::exists(file)) continue;
+        const std::string code = pack.filename().string();
+        benchmark::RegisterBenchmark(("Pack/" + code + "/LoadAndIndex").c_str(), [file](benchmark::State& state) {
+            for (auto _ : state) {
+                Dictionary d;
+                d.load(file);
+                benchmark::DoNotOptimize(d.end_slot());
+                state.SetLabel(std::to_string(d.end_slot() - 1) + " words, " +
+                               std::to_string(std::filesystem::file_size(file)) + " bytes");
+            }
+        })->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("Pack/" + code + "/Floor/ReadFile").c_str(), [file](benchmark::State& state) {
+            for (auto _ : state) benchmark::DoNotOptimize(quarn::read_whole_file(file)->data());
+        })->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("Pack/" + code + "/Floor/HashEveryEntry").c_str(), [file](benchmark::State& state) {
+            Dictionary d;
+            d.load(file);
+            std::vector<std::string_view> entries;
+            for (std::size_t slot = 1; slot < d.size(); ++slot) entries.push_back(d.word(slot));
+            for (auto _ : state) {
+                std::size_t sum = 0;
+                for (std::string_view e : entries) sum += std::hash<std::string_view>{}(e);
+                benchmark::DoNotOptimize(sum);
+            }
+        })->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("Pack/" + code + "/GridScan").c_str(), [pack, file](benchmark::State& state) {
+            Dictionary d;
+            d.load(file);
+            const quarn::Alphabet letters = quarn::Alphabet::load(pack / "letters.dat").value_or(quarn::english_alphabet());
+            FixedRandom random;
+            std::vector<std::string> cells;
+            for (int i = 0; i < 65; ++i) cells.push_back(quarn::draw_letter(random, letters.board));
+            std::vector<quarn::LetterText> runs(18);
+            for (std::size_t i = 0; i < cells.size(); ++i) {
+                runs[i / 13].append(cells[i]);
+                runs[5 + i % 13].append(cells[i]);
+            }
+            for (auto _ : state) {
+                std::size_t found = 0;
+                for (const auto& run : runs) found += d.contained_in(run).size();
+                benchmark::DoNotOptimize(found);
+            }
+        })->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("Pack/" + code + "/MenuSwitch").c_str(), [pack, code](benchmark::State& state) {
+            const std::filesystem::path home = std::filesystem::temp_directory_path() /
+                                               ("quarn-bench-home-" + std::to_string(::getpid()));
+            NoWindows pump;
+            FixedRandom random;
+            SomeDay dates;
+            for (auto _ : state) {
+                state.PauseTiming();
+                std::filesystem::remove_all(home);
+                std::filesystem::create_directories(home);
+                quarn::Quarn q(quarn::Services{pump, random, dates, home, pack.parent_path()});
+                std::size_t index = 0;
+                while (index < q.languages.size() && q.languages[index].code != code) ++index;
+                state.ResumeTiming();
+                quarn::choose_language(q, index);
+                benchmark::DoNotOptimize(q.dictionary_words.end_slot());
+            }
+            std::filesystem::remove_all(home);
+        })->Unit(benchmark::kMillisecond);
+    }
+}
+
+const bool packs_registered = (register_packs(), true);
+
+// Every load and every floor measured on memory the process already has.
+// Otherwise the allocator hands the megabytes of one iteration back to the
+// system when they are freed, and whether the next one pays for fresh pages
+// depends on the order the benchmarks happen to run in (it doubled or
+// halved a load from one run to the next). The program's own first load,
+// on fresh pages, is in the start-up measure of desktop_bench.sh.
+const bool memory_kept = [] {
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, std::numeric_limits<int>::max());
+    return true;
+}();
 
 } // namespace

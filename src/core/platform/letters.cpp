@@ -63,12 +63,22 @@ bool composes_as_it_stands(UChar32 c) {
     return u_getCombiningClass(c) == 0 && u_getIntPropertyValue(c, UCHAR_NFC_QUICK_CHECK) == UNORM_YES;
 }
 
-// By lead byte (0xC2 to 0xDF) and the low six bits of the trail byte.
-using TwoByteTable = std::array<bool, 30 * 64>;
+// The two-byte characters: by lead byte (0xC2 to 0xDF) and the low six bits
+// of the trail byte; and the lead bytes all of whose characters compose as
+// they stand (Cyrillic's, Latin-1's ...).
+struct TwoByteTable {
+    std::array<bool, 30 * 64> composed{};
+    std::array<std::uint8_t, 256> whole_lead{};
+};
 const TwoByteTable& two_byte_composed() {
     static const TwoByteTable table = [] {
-        TwoByteTable t{};
-        for (std::size_t i = 0; i < t.size(); ++i) t[i] = composes_as_it_stands(static_cast<UChar32>(0x80 + i));
+        TwoByteTable t;
+        for (std::size_t i = 0; i < t.composed.size(); ++i)
+            t.composed[i] = composes_as_it_stands(static_cast<UChar32>(0x80 + i));
+        for (std::size_t lead = 0xC2; lead <= 0xDF; ++lead)
+            t.whole_lead[lead] = std::all_of(t.composed.begin() + static_cast<std::ptrdiff_t>((lead - 0xC2) * 64),
+                                             t.composed.begin() + static_cast<std::ptrdiff_t>((lead - 0xC1) * 64),
+                                             [](bool c) { return c; });
         return t;
     }();
     return table;
@@ -91,40 +101,50 @@ struct TextCheck {
 };
 
 TextCheck check_text(std::string_view text) {
-    TextCheck check;
+    // In a register, not in the result: it changes at every letter.
+    bool composed = true;
     const auto* const begin = reinterpret_cast<const unsigned char*>(text.data());
     const auto* const end = begin + text.size();
     const TwoByteTable* two_byte = nullptr;
     for (const unsigned char* p = begin; p < end;) {
         if (end - p >= 8) {
-            const std::uint64_t high = load_eight(p) & high_bits;
+            const std::uint64_t eight = load_eight(p);
+            const std::uint64_t high = eight & high_bits;
             if (high == 0) {
                 p += 8;
                 continue;
             }
-            p += first_marked(high);
+            // Four two-byte letters whose lead bytes need no closer look, as
+            // most of a word of Cyrillic is.
+            constexpr std::uint64_t lead_trail_mask = 0xC0E0C0E0C0E0C0E0ULL, lead_trail = 0x80C080C080C080C0ULL;
+            if (two_byte != nullptr && (eight & lead_trail_mask) == lead_trail &&
+                (two_byte->whole_lead[p[0]] & two_byte->whole_lead[p[2]] & two_byte->whole_lead[p[4]] &
+                 two_byte->whole_lead[p[6]])) {
+                p += 8;
+                continue;
+            }
+            if (ascii(*p)) p += first_marked(high); // past plain letters to the first that is not
         }
         if (ascii(*p)) {
             ++p;
             continue;
         }
         if (two_byte == nullptr) two_byte = &two_byte_composed();
-        // Runs of two-byte letters, as whole words of Greek or Cyrillic are.
-        while (end - p >= 2 && p[0] >= 0xC2 && p[0] <= 0xDF) {
+        if (end - p >= 2 && p[0] >= 0xC2 && p[0] <= 0xDF) {
             if ((p[1] & 0xC0) != 0x80) return {false, false};
-            check.surely_composed = check.surely_composed && (*two_byte)[(p[0] - 0xC2u) * 64u + (p[1] & 0x3Fu)];
+            composed &= two_byte->composed[(p[0] - 0xC2u) * 64u + (p[1] & 0x3Fu)];
             p += 2;
+            continue;
         }
-        if (p == end || ascii(*p)) continue;
         std::size_t at = static_cast<std::size_t>(p - begin);
         const std::size_t length = sequence_length(text, at);
         if (length == 0) return {false, false};
         UChar32 c = 0;
         U8_NEXT_UNSAFE(text.data(), at, c);
-        check.surely_composed = check.surely_composed && c < 0x10000 && plane_composed()[static_cast<std::size_t>(c)];
+        composed = composed && c < 0x10000 && plane_composed()[static_cast<std::size_t>(c)];
         p += length;
     }
-    return check;
+    return {true, composed};
 }
 
 // Windows-1252 from 0x80 to 0x9F; the five bytes it leaves undefined name

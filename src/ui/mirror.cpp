@@ -2,6 +2,7 @@
 #include "mirror.h"
 
 #include "look.h"
+#include "translation.h"
 
 #include <QAccessible>
 #include <QGuiApplication>
@@ -17,15 +18,16 @@ void announce(QWidget* widget) {
     QAccessible::updateAccessibility(&event);
 }
 
-void Caption::show(const std::string& text, bool again) {
+void Caption::show(const Text& text, bool again) {
     if (!label_) return;
-    const QString caption = qs(text);
     if (text_.changed(text)) {
-        label_->setText(caption);
-        label_->setAccessibleName(caption.isEmpty() ? role_ : role_ + QStringLiteral(": ") + caption);
+        shown_ = shown(text);
+        label_->setText(shown_);
+        label_->setAccessibleName(shown_.isEmpty() ? role_ : role_ + QStringLiteral(": ") + shown_);
     } else if (!again) {
         return;
     }
+    const QString& caption = shown_;
     bool number = false;
     caption.toInt(&number);
     if (announce_ == Announce::every_change || (announce_ == Announce::words_only && !number && !caption.isEmpty()))
@@ -94,9 +96,9 @@ void guarded(EventPump& pump, const std::function<void()>& work) noexcept {
     try {
         work();
     } catch (const std::exception& error) {
-        pump.fatal(std::string("Quarn has met an unexpected error and must close.\n\n") + error.what());
+        pump.fatal(say("Quarn has met an unexpected error and must close.\n\n%1", error.what()));
     } catch (...) {
-        pump.fatal("Quarn has met an unexpected error and must close.");
+        pump.fatal(say("Quarn has met an unexpected error and must close."));
     }
 }
 

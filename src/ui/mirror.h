@@ -49,14 +49,17 @@ public:
 
     // again: announce the caption even if it has not changed, for a caption
     // that means something new each time its window appears.
-    void show(const std::string& text, bool again = false);
+    void show(const Text& text, bool again = false);
+    // A caption that is the same in every language: a name or a number.
+    void show(const std::string& text, bool again = false) { show(Text::as_is(text), again); }
     QLabel* label() const { return label_; }
 
 private:
     QLabel* label_ = nullptr;
     QString role_;
     Announce announce_ = Announce::never;
-    Shown<std::string> text_;
+    Shown<Text> text_;
+    QString shown_;
 };
 
 // Shows, hides and raises one top-level window as its model says. A window

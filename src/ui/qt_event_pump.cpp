@@ -2,6 +2,7 @@
 #include "qt_event_pump.h"
 
 #include "mirror.h"
+#include "translation.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -115,15 +116,15 @@ void QtEventPump::set_time_scale(double factor) {
         if (qt->isActive()) qt->start(real_ms(timer->interval_ms()));
 }
 
-void QtEventPump::message(const std::string& text) {
+void QtEventPump::message(const Text& text) {
     render();
-    QMessageBox box(QMessageBox::Warning, box_title, QString::fromStdString(text), QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Warning, box_title, shown(text), QMessageBox::Ok);
     box.exec(); // its own loop keeps the timers ticking
 }
 
-bool QtEventPump::ask_yes_no(const std::string& text) {
+bool QtEventPump::ask_yes_no(const Text& text) {
     render();
-    QMessageBox box(QMessageBox::Question, box_title, QString::fromStdString(text),
+    QMessageBox box(QMessageBox::Question, box_title, shown(text),
                     QMessageBox::Yes | QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
@@ -137,9 +138,9 @@ void QtEventPump::end_program() {
     std::_Exit(0);
 }
 
-void QtEventPump::fatal(const std::string& text) {
+void QtEventPump::fatal(const Text& text) {
     end_busy_cursor();
-    QMessageBox::critical(nullptr, box_title, QString::fromStdString(text));
+    QMessageBox::critical(nullptr, box_title, shown(text));
     std::fflush(nullptr);
     std::_Exit(1);
 }

@@ -34,11 +34,11 @@ public:
     // while has passed), and shows the busy cursor until the next render.
     void show_windows_now() override;
 
-    void message(const std::string& text) override;
-    bool ask_yes_no(const std::string& text) override;
+    void message(const Text& text) override;
+    bool ask_yes_no(const Text& text) override;
     void beep() override;
     [[noreturn]] void end_program() override;
-    [[noreturn]] void fatal(const std::string& text) override;
+    [[noreturn]] void fatal(const Text& text) override;
 
     void timer_changed(Timer& timer) override;
 

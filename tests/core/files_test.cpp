@@ -69,6 +69,10 @@ TEST(Convert, LinesAndNumbersAsTheFilesAndCaptionsHoldThem) {
     for (auto [text, score] : scores) EXPECT_EQ(text_to_int16(text), score) << text;
     EXPECT_EQ(to_signed_text(1), " 1");
     EXPECT_EQ(to_signed_text(-1), "-1");
+
+    // The program's words filled in at once: a name holding "%2" stays as it
+    // is, and a % that names no value stays too.
+    EXPECT_EQ(say("%1 and %2, 100%, %3", "A%2", say("Round %1", to_signed_text(2))).english(), "A%2 and Round  2, 100%, %3");
 }
 
 TEST(Random, DatesAndNumbers) {
@@ -91,29 +95,29 @@ TEST(Random, DatesAndNumbers) {
 TEST(ReplaceFile, WritesTheExactBytesAndKeepsWhatThePlayerSetUp) {
     test::TempFolder folder;
     const auto path = folder.path / "t.dat";
-    ASSERT_EQ(replace_file(path, "a\r\nb\r\n"), "");
+    ASSERT_EQ(replace_file(path, "a\r\nb\r\n").english(), "");
     EXPECT_EQ(test::read_file(path), "a\r\nb\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), 1) << "no temporary file is left";
-    EXPECT_NE(replace_file(folder.path / "no-such-dir" / "x", "y"), "");
+    EXPECT_NE(replace_file(folder.path / "no-such-dir" / "x", "y").english(), "");
     ::chmod(path.c_str(), 0640);
-    ASSERT_EQ(replace_file(path, "new"), "");
+    ASSERT_EQ(replace_file(path, "new").english(), "");
     struct stat info {};
     ::stat(path.c_str(), &info);
     EXPECT_EQ(info.st_mode & 07777, 0640u) << "the permission bits survive a save";
 
     std::filesystem::create_symlink("t.dat", folder.path / "link.dat");
-    ASSERT_EQ(replace_file(folder.path / "link.dat", "through"), "");
+    ASSERT_EQ(replace_file(folder.path / "link.dat", "through").english(), "");
     EXPECT_TRUE(std::filesystem::is_symlink(folder.path / "link.dat")) << "the link stays a link";
     EXPECT_EQ(test::read_file(path), "through");
     std::filesystem::create_symlink("loop2", folder.path / "loop1");
     std::filesystem::create_symlink("loop1", folder.path / "loop2");
-    EXPECT_NE(replace_file(folder.path / "loop1", "x"), "") << "a loop of links is refused";
+    EXPECT_NE(replace_file(folder.path / "loop1", "x").english(), "") << "a loop of links is refused";
     EXPECT_TRUE(std::filesystem::is_symlink(folder.path / "loop1") && std::filesystem::is_symlink(folder.path / "loop2"));
 
     // A link planted where the new copy used to be made leads nowhere.
     std::ofstream(folder.path / "victim") << "keep";
     std::filesystem::create_symlink("victim", folder.path / "t.dat.tmp");
-    ASSERT_EQ(replace_file(path, "again"), "");
+    ASSERT_EQ(replace_file(path, "again").english(), "");
     EXPECT_EQ(test::read_file(folder.path / "victim"), "keep");
     EXPECT_EQ(test::read_file(path), "again");
 }
@@ -131,7 +135,7 @@ TEST(ReplaceFile, RefusesAFileTheUserMayNotWrite) {
     ASSERT_GE(child, 0);
     if (child == 0) {
         const bool as_nobody = ::setgid(65534) == 0 && ::setuid(65534) == 0;
-        std::_Exit(as_nobody && replace_file(path, "nobody's") == "the file is read-only" ? 0 : 1);
+        std::_Exit(as_nobody && replace_file(path, "nobody's").english() == "the file is read-only" ? 0 : 1);
     }
     int status = 0;
     ::waitpid(child, &status, 0);
@@ -151,7 +155,7 @@ TEST(ReplaceFile, KilledSavesNeverLeaveAHalfWrittenFile) {
         return bytes;
     };
     const std::string old_table = table("Old", 900), new_table = table("New", 800);
-    ASSERT_EQ(replace_file(path, old_table), "");
+    ASSERT_EQ(replace_file(path, old_table).english(), "");
     std::mt19937 gen(99);
     int saw_new = 0;
     for (int round = 0; round < 300; ++round) {

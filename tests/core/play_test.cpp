@@ -198,7 +198,7 @@ TEST_P(EveryGame, RunsRoundsUntilTheClockHasRunOutAndEntersTheTableAfterRoundFou
     std::vector<std::pair<int, std::string>> entries; // the round and the player of each announcement
     Words rounds; // the round shown at each turn
     world.play_turns([&] {
-        rounds.push_back(on.form_game_screen.round_caption);
+        rounds.push_back(on.form_game_screen.round_caption.english());
         if (table_at_start.empty())
             for (const HighScoreRow& row : on.form_game_screen.high_scores) table_at_start.push_back(row.name);
         if (game < 2) return solve();
@@ -209,15 +209,15 @@ TEST_P(EveryGame, RunsRoundsUntilTheClockHasRunOutAndEntersTheTableAfterRoundFou
     });
     std::pair<std::size_t, std::string> counter_at_result; // the turn, by its ready box, and its counter
     world.every_tenth([&] {
-        const std::string& caption = on.form_new_hiscore.name_caption;
+        const std::string caption = on.form_new_hiscore.name_caption.english();
         if (on.form_new_hiscore.visible && (entries.empty() || entries.back().second != caption))
             entries.emplace_back(on.state.round_number, caption);
         // While a turn's result shows, its counter stands still.
         const std::size_t turn = world.pump.boxes.size();
         if (on.form_show_score.visible && counter_at_result.first != turn) {
-            counter_at_result = {turn, on.form_game_screen.counter};
+            counter_at_result = {turn, on.form_game_screen.counter.english()};
         } else if (on.form_show_score.visible) {
-            EXPECT_EQ(on.form_game_screen.counter, counter_at_result.second);
+            EXPECT_EQ(on.form_game_screen.counter.english(), counter_at_result.second);
         }
     });
     play_game(on);
@@ -285,7 +285,7 @@ TEST_F(Games, AnagramsRunningOutOfTimeShowsTimeUpUntilTheNextTurn) {
     Words seen;
     std::map<std::string, std::int64_t> shown_at;
     world.pump.on_box([&](const std::string& text) {
-        seen.push_back(text + "|" + on.form_game_screen.counter);
+        seen.push_back(text + "|" + on.form_game_screen.counter.english());
         shown_at.emplace(text, world.pump.now_ms());
         if (text == "Are you ready Bob") world.pump.after(2000, [&] { exit_clicked(on); });
         // A long look at "Out of time" must not wrap the counter round.
@@ -675,7 +675,7 @@ TEST(HighScores, SeatsThatBeatTheLastPlaceEnterOneAfterTheOther) {
             if (row.text_colour == colours::yellow) highlighted.push_back(row.name);
     });
     for (int at : {1000, 6000})
-        world.pump.at(at, [&] { announced.push_back(q.form_new_hiscore.name_caption + " " + q.form_new_hiscore.score_caption); });
+        world.pump.at(at, [&] { announced.push_back(q.form_new_hiscore.name_caption.english() + " " + q.form_new_hiscore.score_caption); });
     enter_high_scores(world.pump, world.dates, q.form_game_screen, q.form_new_hiscore, world.dir / "mixnmatch.hi");
     EXPECT_EQ(announced, (Names{"Well Done Ann 500", "Well Done Cy 800"}));
     EXPECT_EQ(highlighted, Names{"Ann"}) << "the new place, and only it, is highlighted while it is announced";
@@ -698,7 +698,7 @@ TEST(Winner, TheFirstSeatWithTheHighestScoreForFourSeconds) {
     for (const auto& [scores, expected] : cases) {
         screen.scores = scores;
         show_winner(screen, winner);
-        EXPECT_EQ(winner.name_caption + ":" + winner.score_caption, expected);
+        EXPECT_EQ(winner.name_caption.english() + ":" + winner.score_caption, expected);
         pump.run_for(3999);
         EXPECT_TRUE(winner.visible) << "every showing lasts its four seconds";
         pump.run_for(2);

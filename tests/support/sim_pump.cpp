@@ -90,9 +90,9 @@ SimPump::Answer SimPump::answer(const std::string& text, bool question) {
     return reply;
 }
 
-void SimPump::fatal(const std::string& text) {
-    boxes.push_back({text, false});
-    throw SimFatal(text);
+void SimPump::fatal(const Text& text) {
+    boxes.push_back({text.english(), false});
+    throw SimFatal(text.english());
 }
 
 std::vector<std::string> SimPump::box_texts() const {

@@ -46,14 +46,14 @@ public:
     void wait() override;
     void wait_until(std::int64_t time_ms) override;
     std::int64_t now_ms() const override { return now_us_ / 1000; }
-    void message(const std::string& text) override { answer(text, false); }
-    bool ask_yes_no(const std::string& text) override { return answer(text, true).yes; }
+    void message(const Text& text) override { answer(text.english(), false); }
+    bool ask_yes_no(const Text& text) override { return answer(text.english(), true).yes; }
     void show_windows_now() override {
         if (on_show_windows_now) on_show_windows_now();
     }
     void beep() override { ++beeps; }
     [[noreturn]] void end_program() override { throw SimProgramEnded(); }
-    [[noreturn]] void fatal(const std::string& text) override;
+    [[noreturn]] void fatal(const Text& text) override;
     void timer_changed(Timer& timer) override;
 
     std::vector<Box> boxes;

@@ -152,12 +152,12 @@ TEST(QtEventPumpTest, BoxesAreTitledQuarnAndTimersTickWhileOneIsOpen) {
         });
     };
     answer_with(QMessageBox::Ok);
-    pump.message("Are you ready Ann");
+    pump.message(say("Are you ready %1", "Ann"));
     EXPECT_GE(ticks, 5);
     EXPECT_EQ(seen, QStringLiteral("Quarn|Are you ready Ann|%1").arg(QMessageBox::Warning));
     for (auto [button, yes] : {std::pair{QMessageBox::Yes, true}, {QMessageBox::No, false}}) {
         answer_with(button);
-        EXPECT_EQ(pump.ask_yes_no("Are you sure you want to Quit"), yes);
+        EXPECT_EQ(pump.ask_yes_no(say("Are you sure you want to Quit")), yes);
         EXPECT_EQ(seen, QStringLiteral("Quarn|Are you sure you want to Quit|%1").arg(QMessageBox::Question));
     }
     timer.set_enabled(false);

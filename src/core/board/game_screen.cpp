@@ -41,7 +41,7 @@ void check_clicked(PlayState& state, const GameScreenModel& screen) {
 }
 
 bool confirm_exit(EventPump& pump, PlayState& state, GameScreenModel& screen) {
-    if (!pump.ask_yes_no("Are you sure you want to Quit")) return false;
+    if (!pump.ask_yes_no(say("Are you sure you want to Quit"))) return false;
     screen.hide();
     state.quit_requested = true;
     return true;

@@ -38,7 +38,7 @@ struct GameScreenModel : WindowModel {
     std::string clock_hours = "0";   // Label4
     std::string clock_minutes = "0"; // Label3
     std::string clock_seconds = "0"; // Label9
-    std::string round_caption = "Round 1"; // Lbl_round
+    Text round_caption = say("Round 1");   // Lbl_round
     int bar_maximum = 100;           // bar_game_timer
     int bar_value = 0;
     std::array<std::string, seat_count> names{};
@@ -47,9 +47,9 @@ struct GameScreenModel : WindowModel {
 
     // Right panel.
     std::string heading;                  // Label8
-    std::string turn_caption;             // Label11
-    std::string counter_heading = "Score"; // Label12
-    std::string counter = "00000";        // label_score
+    Text turn_caption;                    // Label11
+    Text counter_heading = say("Score");  // Label12
+    Text counter = Text::as_is("00000");  // label_score
     Cells cells{};
     bool check_enabled = true;            // button_check
     bool change_letter_visible = false;   // button_change_letter

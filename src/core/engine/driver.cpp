@@ -21,7 +21,7 @@ constexpr std::int64_t tally_ms_per_point = 1;
 void start_game(Stage& stage, GameRules& rules) {
     const GameSettings& game = rules.settings();
     GameScreenModel& screen = stage.screen;
-    screen.counter_heading = std::string(game.counter_heading);
+    screen.counter_heading = Text(game.counter_heading);
     screen.score_timer.set_interval(game.tick_ms);
     screen.check_enabled = game.uses_check_button;
     stage.state.current_player = 0;
@@ -34,8 +34,8 @@ void play_turn(Stage& stage, GameRules& rules) {
     PlayState& s = stage.state;
     GameScreenModel& screen = stage.screen;
     const std::string& name = screen.names[static_cast<std::size_t>(s.current_player)];
-    screen.turn_caption = name + "'s turn";
-    stage.pump.message("Are you ready " + name);
+    screen.turn_caption = say("%1's turn", name);
+    stage.pump.message(say("Are you ready %1", name));
     stage.result.found_list.clear();
     rules.set_up_turn(stage);
     s.turn_time_left = rules.settings().turn_start;
@@ -83,7 +83,7 @@ void game_over(Stage& stage) {
     show_winner(stage.screen, stage.winner);
     while (stage.winner.visible) stage.pump.wait();
     stage.screen.check_enabled = false;
-    stage.pump.message("GAME OVER");
+    stage.pump.message(say("GAME OVER"));
 }
 
 } // namespace
@@ -102,7 +102,7 @@ void run_game(Stage& stage, GameRules& rules) {
         if (s.quit_requested) break;
         if (rules.settings().uses_check_button) screen.check_enabled = true;
         rules.begin_pass(stage);
-        screen.round_caption = "Round " + to_signed_text(s.round_number + 1);
+        screen.round_caption = say("Round %1", to_signed_text(s.round_number + 1));
         s.turn_done = false;
         if (!screen.names[static_cast<std::size_t>(s.current_player)].empty()) play_turn(stage, rules);
         advance(stage, rules);
@@ -114,12 +114,12 @@ void score_timer_tick(PlayState& state, GameScreenModel& screen) {
     // The counter stops one below zero: it keeps showing "Time Up !" however
     // long a box keeps the game waiting, and never wraps round.
     if (state.turn_time_left < 0) {
-        screen.counter = "Time Up !";
+        screen.counter = say("Time Up !");
         return;
     }
-    screen.counter = to_text(state.turn_time_left);
+    screen.counter = Text::as_is(to_text(state.turn_time_left));
     --state.turn_time_left;
-    if (state.turn_time_left < 0) screen.counter = "Time Up !";
+    if (state.turn_time_left < 0) screen.counter = say("Time Up !");
 }
 
 void tally_score(EventPump& pump, const PlayState& state, GameScreenModel& screen) {

@@ -40,7 +40,7 @@ struct Stage {
 struct GameSettings {
     std::string_view key;             // what a game button puts in game_type
     std::string_view heading;         // its button's caption and the play window's heading
-    std::string_view counter_heading; // Label12, over the turn counter
+    std::string_view counter_heading; // Label12, over the turn counter (marked QUARN_TEXT)
     int tick_ms = 1000;               // how often the turn counter counts down
     int turn_start = 0;               // the counter when a turn begins
     std::string_view high_score_file;

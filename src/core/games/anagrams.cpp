@@ -9,10 +9,14 @@ namespace quarn {
 
 namespace {
 
+// The players' own words stand outside the class, where they are found for translation.
+Text dont_cheat() { return say("Don't Cheat - You must use all the letters"); }
+Text out_of_time() { return say("Out of time"); }
+
 constexpr GameSettings anagrams{
     .key = "Anagrams",
     .heading = "Anagrams",
-    .counter_heading = "Score", // the points still to be won
+    .counter_heading = QUARN_TEXT("Score"), // the points still to be won
     .tick_ms = 51,
     .turn_start = 1000,
     .high_score_file = "anagrams.hi",
@@ -34,7 +38,7 @@ public:
         PlayState& s = stage.state;
         look_up_runs(stage, [&](const LetterText& word) {
             if (static_cast<int>(word.letters()) == s.word_length) return true;
-            stage.pump.message("Don't Cheat - You must use all the letters");
+            stage.pump.message(dont_cheat());
             s.turn_done = false;
             return false;
         });
@@ -51,7 +55,7 @@ public:
 
     // A turn that runs out of time wins nothing.
     void end_turn(Stage& stage) override {
-        if (stage.state.turn_time_left < 0) stage.pump.message("Out of time");
+        if (stage.state.turn_time_left < 0) stage.pump.message(out_of_time());
     }
 };
 

@@ -13,7 +13,7 @@ namespace {
 constexpr GameSettings crossword{
     .key = "Crossword",
     .heading = "Crossword",
-    .counter_heading = "Time", // seconds left in the turn
+    .counter_heading = QUARN_TEXT("Time"), // seconds left in the turn
     .tick_ms = 1000,
     .turn_start = 120,
     .high_score_file = "crosswords.hi",

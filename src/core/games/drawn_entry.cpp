@@ -61,12 +61,17 @@ void DrawnEntryGame::set_up_turn(Stage& stage) {
     for (std::size_t i = 0; i < letters.size() && i < cells.size(); ++i) cells[i].text = letters[i];
 }
 
+namespace {
+Text record_not_saved(std::string_view name, const WriteError& error) {
+    return say("The used-word record could not be saved to %1 (%2). The file keeps its old marks.", std::string(name),
+               error);
+}
+} // namespace
+
 void DrawnEntryGame::finish(Stage& stage) {
     const std::string_view name = settings().used_record_file;
     WriteError error = record_.save(stage.file(name));
-    if (!error.empty())
-        stage.pump.message("The used-word record could not be saved to " + std::string(name) + " (" + error +
-                           "). The file keeps its old marks.");
+    if (!error.empty()) stage.pump.message(record_not_saved(name, error));
 }
 
 } // namespace quarn

@@ -10,7 +10,7 @@ namespace {
 constexpr GameSettings mix_n_match{
     .key = "Mixnmatch",
     .heading = "Mix 'N Match",
-    .counter_heading = "Time",
+    .counter_heading = QUARN_TEXT("Time"),
     .tick_ms = 1000,
     .turn_start = 180,
     .high_score_file = "mixnmatch.hi",

@@ -14,7 +14,7 @@ namespace {
 constexpr GameSettings pick_n_mix{
     .key = "Worddrop",
     .heading = "Pick 'N Mix",
-    .counter_heading = "Time",
+    .counter_heading = QUARN_TEXT("Time"),
     .tick_ms = 1000,
     .turn_start = 180,
     .high_score_file = "worddrop.hi",

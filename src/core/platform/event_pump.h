@@ -3,6 +3,8 @@
 // timer ticks in between. The program runs on a Qt pump, tests on a simulated
 // clock.
 #pragma once
+#include "platform/text.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -60,14 +62,14 @@ public:
     virtual void show_windows_now() = 0;
 
     // Modal box titled "Quarn" with the exclamation icon and OK.
-    virtual void message(const std::string& text) = 0;
+    virtual void message(const Text& text) = 0;
     // Modal box titled "Quarn" with the question icon, Yes and No; true for Yes.
-    virtual bool ask_yes_no(const std::string& text) = 0;
+    virtual bool ask_yes_no(const Text& text) = 0;
     virtual void beep() = 0;
     // Ends the program at once; nothing is saved.
     [[noreturn]] virtual void end_program() = 0;
     // Shows the text in an error box and ends the program.
-    [[noreturn]] virtual void fatal(const std::string& text) = 0;
+    [[noreturn]] virtual void fatal(const Text& text) = 0;
 
     // Makes the pump drive this timer for the rest of the run.
     virtual void add_timer(Timer& timer) {

@@ -136,18 +136,19 @@ WriteError replace_file(const std::filesystem::path& requested, std::string_view
     // The rename would not follow a link, and would put a plain file in the
     // place of one link of the loop.
     if (std::error_code ec; std::filesystem::is_symlink(path, ec))
-        return std::string("cannot follow the file's links: ") + std::strerror(ELOOP);
+        return say("cannot follow the file's links: %1", std::strerror(ELOOP));
     struct stat old {};
     const bool existed = ::stat(path.c_str(), &old) == 0;
-    if (existed && !may_write(path)) return "the file is read-only";
+    if (existed && !may_write(path)) return say("the file is read-only");
     const std::filesystem::path folder = path.parent_path().empty() ? std::filesystem::path(".") : path.parent_path();
-    if (!may_write(folder)) return "the folder is read-only";
+    if (!may_write(folder)) return say("the folder is read-only");
 
     std::string temp;
     int fd = create_temporary(path, temp);
-    if (fd < 0) return std::string("cannot create a new copy in the folder: ") + std::strerror(errno);
-    auto fail = [&](const char* what) {
-        WriteError error = std::string(what) + ": " + std::strerror(errno);
+    if (fd < 0) return say("cannot create a new copy in the folder: %1", std::strerror(errno));
+    // what: the words of the failure, with %1 for the system's reason.
+    auto fail = [&](const Text& what) {
+        WriteError error = say(what.words(), std::strerror(errno));
         ::close(fd);
         ::unlink(temp.c_str());
         return error;
@@ -157,25 +158,25 @@ WriteError replace_file(const std::filesystem::path& requested, std::string_view
         // may give a file to another owner; for anyone else this changes
         // nothing, so its failure is no reason to stop.
         (void)::fchown(fd, old.st_uid, old.st_gid);
-        if (::fchmod(fd, old.st_mode & 07777) != 0) return fail("cannot keep the file's permissions");
+        if (::fchmod(fd, old.st_mode & 07777) != 0) return fail(say("cannot keep the file's permissions: %1"));
     }
     std::size_t written = 0;
     while (written < bytes.size()) {
         ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
         if (n < 0) {
             if (errno == EINTR) continue;
-            return fail("cannot write");
+            return fail(say("cannot write: %1"));
         }
         written += static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0) return fail("cannot flush");
+    if (::fsync(fd) != 0) return fail(say("cannot flush: %1"));
     if (::close(fd) != 0) {
-        WriteError error = std::string("cannot close: ") + std::strerror(errno);
+        WriteError error = say("cannot close: %1", std::strerror(errno));
         ::unlink(temp.c_str());
         return error;
     }
     if (::rename(temp.c_str(), path.c_str()) != 0) {
-        WriteError error = std::string("cannot replace: ") + std::strerror(errno);
+        WriteError error = say("cannot replace: %1", std::strerror(errno));
         ::unlink(temp.c_str());
         return error;
     }

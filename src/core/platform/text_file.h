@@ -3,6 +3,7 @@
 // half-written one.
 #pragma once
 #include "items.h"
+#include "text.h"
 
 #include <filesystem>
 #include <optional>
@@ -41,7 +42,7 @@ std::optional<std::string> read_whole_file(const std::filesystem::path& path);
 bool write_file(const std::filesystem::path& path, std::string_view bytes);
 
 // Why a file could not be written, in words a player can act on; empty on success.
-using WriteError = std::string;
+using WriteError = Text;
 
 // Writes the bytes to a temporary file beside the target, flushes it to disk,
 // renames it over the target and flushes the folder. The new file keeps the

@@ -82,8 +82,8 @@ std::string high_score_bytes(const HighScoreTable& table) {
 void save_high_scores(EventPump& pump, const HighScoreTable& table, const std::filesystem::path& file) {
     WriteError error = replace_file(file, high_score_bytes(table));
     if (!error.empty())
-        pump.message("The high scores could not be saved to " + file.filename().string() + " (" + error +
-                     "). The file keeps its old table.");
+        pump.message(say("The high scores could not be saved to %1 (%2). The file keeps its old table.",
+                         file.filename().string(), error));
 }
 
 void enter_high_scores(EventPump& pump, DateSource& dates, GameScreenModel& screen, NewHiscoreModel& announcement,
@@ -94,7 +94,7 @@ void enter_high_scores(EventPump& pump, DateSource& dates, GameScreenModel& scre
         int mine = text_to_int16(screen.scores[p]);
         if (mine <= low) continue;
         announcement.show();
-        announcement.name_caption = "Well Done " + screen.names[p];
+        announcement.name_caption = say("Well Done %1", screen.names[p]);
         announcement.score_caption = screen.scores[p];
         table.back().score = screen.scores[p];
         table.back().name = screen.names[p];
@@ -120,7 +120,7 @@ void show_winner(const GameScreenModel& screen, WinnerModel& winner) {
             best_text = screen.scores[i];
         }
     }
-    winner.name_caption = screen.names[best_seat];
+    winner.name_caption = Text::as_is(screen.names[best_seat]);
     winner.score_caption = best_text;
     winner.show();
 }

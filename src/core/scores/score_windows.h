@@ -3,6 +3,7 @@
 // starts each time they are shown.
 #pragma once
 #include "platform/event_pump.h"
+#include "platform/text.h"
 #include "platform/window_model.h"
 #include "state/play_state.h"
 
@@ -30,7 +31,7 @@ struct Announcement : WindowModel {
     // The captions are those the window was drawn with: each showing writes
     // the real ones first, so no player ever sees these.
     Announcement(int interval_ms, std::string name, std::string score)
-        : name_caption(std::move(name)), score_caption(std::move(score)), timer(interval_ms, [this] {
+        : name_caption(Text::as_is(std::move(name))), score_caption(std::move(score)), timer(interval_ms, [this] {
               hide();
               timer.set_enabled(false);
           }) {}
@@ -41,7 +42,7 @@ struct Announcement : WindowModel {
         timer.set_enabled(true);
     }
 
-    std::string name_caption;
+    Text name_caption;
     std::string score_caption;
     Timer timer; // Timer1
 };

@@ -59,7 +59,7 @@ WriteError fill_language_folder(const WordLanguage& language, const std::filesys
     if (language.pack.empty()) return {};
     std::error_code error;
     std::filesystem::create_directories(folder, error);
-    if (error) return "cannot make the folder " + folder.string() + ": " + error.message();
+    if (error) return say("cannot make the folder %1: %2", folder.string(), error.message());
     for (std::string_view name : files) {
         const std::filesystem::path target = folder / name;
         if (std::filesystem::exists(std::filesystem::symlink_status(target, error))) continue;
@@ -68,7 +68,7 @@ WriteError fill_language_folder(const WordLanguage& language, const std::filesys
         // Written whole under a temporary name first, so a copy cut short is
         // never taken for the player's own file.
         WriteError failed = replace_file(target, *bytes);
-        if (!failed.empty()) return "cannot copy " + std::string(name) + " into " + folder.string() + ": " + failed;
+        if (!failed.empty()) return say("cannot copy %1 into %2: %3", std::string(name), folder.string(), failed);
     }
     return {};
 }

@@ -11,8 +11,8 @@ namespace quarn {
 namespace {
 
 void missing_file(Quarn& q, std::string_view name) {
-    q.pump.fatal("The file " + std::string(name) + " is missing from the folder " + q.working_directory.string() +
-                 ". Quarn cannot go on without it.");
+    q.pump.fatal(say("The file %1 is missing from the folder %2. Quarn cannot go on without it.", std::string(name),
+                     q.working_directory.string()));
 }
 
 void show_clock_minutes(GameScreenModel& screen, int minutes) {
@@ -31,8 +31,8 @@ bool word_list_ready(Quarn& q, GameRules& game) {
     case ListState::missing: missing_file(q, settings.word_list_file); return false;
     case ListState::nothing_to_draw: break;
     }
-    q.pump.message("The word list " + std::string(settings.word_list_file) + " holds no entry that can be drawn, so " +
-                   std::string(settings.heading) + " cannot be played.");
+    q.pump.message(say("The word list %1 holds no entry that can be drawn, so %2 cannot be played.",
+                       std::string(settings.word_list_file), std::string(settings.heading)));
     return false;
 }
 
@@ -44,14 +44,14 @@ struct Words {
 
 // Reads the words of a language, its folder first filled from its pack.
 // Nothing when they can be played; otherwise why not.
-std::optional<std::string> read_words(Quarn& q, const WordLanguage& language, Words& words) {
+std::optional<Text> read_words(Quarn& q, const WordLanguage& language, Words& words) {
     const std::filesystem::path folder = language_folder(language, q.home);
     if (WriteError failed = fill_language_folder(language, folder, q.language_files()); !failed.empty())
         return failed;
     if (!words.dictionary.load(folder / "dictionary.dic"))
-        return "the file dictionary.dic is missing from the folder " + folder.string();
+        return say("the file dictionary.dic is missing from the folder %1", folder.string());
     if (words.dictionary.end_slot() <= 1)
-        return "the file dictionary.dic in the folder " + folder.string() + " holds no words before its end marker 999";
+        return say("the file dictionary.dic in the folder %1 holds no words before its end marker 999", folder.string());
     // English deals its letters as it always has; a pack without its letters does the same.
     words.alphabet = language.pack.empty() ? english_alphabet()
                                            : Alphabet::load(folder / pack_letters_file).value_or(english_alphabet());
@@ -86,20 +86,21 @@ void start_up(Quarn& q) {
     if (chosen != 0) {
         // A pack that cannot be played leaves the player in English, told why.
         Words words;
-        const std::optional<std::string> why = read_words(q, q.languages[chosen], words);
+        const std::optional<Text> why = read_words(q, q.languages[chosen], words);
         if (!why) {
             use_words(q, chosen, std::move(words));
             q.pump.beep();
             return;
         }
-        q.pump.message("The words of " + q.languages[chosen].name + " cannot be played: " + *why + ". Quarn plays in English.");
+        q.pump.message(say("The words of %1 cannot be played: %2. Quarn plays in English.", q.languages[chosen].name, *why));
         q.working_directory = q.home;
         for (const auto& game : q.games) game->read_used_record(q.working_directory);
     }
     if (!q.dictionary_words.load(q.file("dictionary.dic"))) missing_file(q, "dictionary.dic");
     if (q.dictionary_words.end_slot() <= 1)
-        q.pump.fatal("The file dictionary.dic in the folder " + q.working_directory.string() +
-                     " holds no words before its end marker 999, so no word could ever be found.");
+        q.pump.fatal(say("The file dictionary.dic in the folder %1 holds no words before its end marker 999, so no "
+                         "word could ever be found.",
+                         q.working_directory.string()));
     q.pump.beep();
 }
 
@@ -108,14 +109,15 @@ void choose_language(Quarn& q, std::size_t index) {
         return;
     const WordLanguage& language = q.languages[index];
     Words words;
-    if (const std::optional<std::string> why = read_words(q, language, words)) {
-        q.pump.message("The words of " + language.name + " cannot be played: " + *why + ".");
+    if (const std::optional<Text> why = read_words(q, language, words)) {
+        q.pump.message(say("The words of %1 cannot be played: %2.", language.name, *why));
         return;
     }
     use_words(q, index, std::move(words));
     if (WriteError failed = remember_language(q.home, language.code); !failed.empty())
-        q.pump.message("The choice of " + language.name + " could not be saved to " +
-                       std::string(language_choice_file) + " (" + failed + "). Quarn will start in the language chosen before.");
+        q.pump.message(say("The choice of %1 could not be saved to %2 (%3). Quarn will start in the language chosen "
+                           "before.",
+                           language.name, std::string(language_choice_file), failed));
 }
 
 void reset(Quarn& q) {
@@ -171,9 +173,9 @@ void play_game(Quarn& q) {
     if (!q.form_options.buttons_enabled) return;
     GameRules* game = q.find_game(s.game_type);
     if (game == nullptr || s.game_time_left < 2 || s.player_count <= 0) {
-        if (s.game_type.empty()) q.pump.message("You haven't selected the game you want to play");
-        if (s.game_time_left == 0) q.pump.message("You haven't selected the game time");
-        if (s.player_count == 0) q.pump.message("You haven't entered any players names");
+        if (s.game_type.empty()) q.pump.message(say("You haven't selected the game you want to play"));
+        if (s.game_time_left == 0) q.pump.message(say("You haven't selected the game time"));
+        if (s.player_count == 0) q.pump.message(say("You haven't entered any players names"));
         return;
     }
     if (!word_list_ready(q, *game)) return;

@@ -22,6 +22,29 @@ QString cell_name(int index, const std::string& letter) {
     return letter.empty() ? place + QStringLiteral(", empty") : place + QStringLiteral(", letter ") + qs(letter);
 }
 
+// The letters are drawn in the window's own family at 36 points. A letter
+// that family lacks comes from the fallback family, whose wide letters (the
+// Cyrillic ж and щ) would run past the cell's edge: those are made just
+// small enough to fit. The family's own letters keep their look.
+QFont cell_font(const QString& letter, int room) {
+    static const QFont letters = comic(36);
+    static const QFontMetrics own_family([] {
+        QFont own = letters;
+        own.setFamilies(QStringList{own.family()} + QFont::substitutes(own.family()));
+        return own;
+    }());
+    const QList<uint> characters = letter.toUcs4();
+    const bool own = std::all_of(characters.begin(), characters.end(), [](uint c) { return own_family.inFontUcs4(c); });
+    // A framed label starts its text half an "x" in from the frame.
+    const QFontMetrics metrics(letters);
+    room -= metrics.horizontalAdvance(QLatin1Char('x')) / 2;
+    const int width = metrics.horizontalAdvance(letter);
+    if (own || width <= room) return letters;
+    QFont smaller = letters;
+    smaller.setPointSizeF(letters.pointSizeF() * room / width);
+    return smaller;
+}
+
 // What the keyboard's cursor tells of the cell under it: besides its place
 // and letter, what the eye sees of it.
 QString cell_state(int index, const Cell& cell) {
@@ -282,6 +305,7 @@ void GameScreenWindow::render_cells() {
         CellView& view = cells_[i];
         if (view.text.changed(cell.text)) {
             view.label->setText(qs(cell.text));
+            view.label->setFont(cell_font(view.label->text(), view.label->contentsRect().width()));
             view.label->setAccessibleName(cell_name(static_cast<int>(i), cell.text));
         }
         if (view.background.changed(cell.background)) {

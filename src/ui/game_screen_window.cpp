@@ -2,7 +2,6 @@
 #include "game_screen_window.h"
 
 #include "board/letter_grid.h"
-#include "games/pick_n_mix.h"
 #include "look.h"
 #include "shell/main_menu.h"
 
@@ -219,7 +218,7 @@ void GameScreenWindow::build_right_panel() {
                                 {.font = comic(32.25), .face = qcolor(colours::light_yellow)});
     change_letter_->hide();
     connect(change_letter_, &QPushButton::clicked, this,
-            [this] { dispatch_([](Quarn& q) { change_letter_clicked(q.random, q.form_game_screen); }); });
+            [this] { dispatch_([](Quarn& q) { change_letter_clicked(q); }); });
     board_->take_arrows_from({exit, check_, change_letter_});
 }
 

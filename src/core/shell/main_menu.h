@@ -19,6 +19,8 @@ void open_game_length(Quarn& q);
 void play_game(Quarn& q);
 // The play window's Exit: asks, and on Yes shows the main menu at once.
 void exit_clicked(Quarn& q);
+// The play window's "Change Letter", which only Pick 'N Mix shows.
+void change_letter_clicked(Quarn& q);
 
 void menu_exit(Quarn& q);
 void menu_instructions(Quarn& q);

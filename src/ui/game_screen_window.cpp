@@ -252,9 +252,17 @@ void GameScreenWindow::render() {
                 set_text_colour(label, qcolor(row.text_colour));
     }
 
-    // Each turn starts with the keyboard's cursor hidden and the turn read out.
-    const bool turn_started = turn_running_.changed(q_.state.turn_running) && q_.state.turn_running;
-    if (turn_started) board_->start_turn();
+    // The keyboard is on the board when a turn starts and when it ends: the
+    // board is where the player acts next, after "Are you ready", a result
+    // or "Out of time". The cursor, hidden until the first arrow, waits on
+    // the top-left cell, and no ring of the last turn shows under the next
+    // box. Each turn is read out as it starts.
+    const bool turn_changed = turn_running_.changed(q_.state.turn_running);
+    const bool turn_started = turn_changed && q_.state.turn_running;
+    if (turn_changed) {
+        board_->restart();
+        board_->setFocus(Qt::OtherFocusReason);
+    }
     heading_.show(m.heading);
     turn_.show(m.turn_caption, turn_started);
     counter_heading_.show(m.counter_heading);

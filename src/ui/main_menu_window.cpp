@@ -101,14 +101,16 @@ MainMenuWindow::MainMenuWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q, di
 }
 
 void MainMenuWindow::build_menus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    // Alt and the underlined letter open each menu; screen readers still
+    // hear "File" and "Help".
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("menu_file"));
     QAction* exit = file->addAction(QStringLiteral("Exit"));
     exit->setObjectName(QStringLiteral("menu_exit"));
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, [this] { dispatch_(menu_exit); });
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("menu_help"));
     QAction* instructions = help->addAction(QStringLiteral("Instructions"));
     instructions->setObjectName(QStringLiteral("menu_instructions"));
@@ -128,6 +130,11 @@ void MainMenuWindow::render() {
         if (button->isEnabled() != m.buttons_enabled) button->setEnabled(m.buttons_enabled);
     for (WrapButton* button : setup_buttons_)
         if (button->isEnabled() != m.buttons_enabled) button->setEnabled(m.buttons_enabled);
+    // The buttons come back when a game is over, and a new one starts with
+    // picking a game. (After a set-up window the keyboard is still on the
+    // button that opened it.)
+    if (buttons_enabled_.changed(m.buttons_enabled) && m.buttons_enabled)
+        game_buttons_[0]->setFocus(Qt::OtherFocusReason);
     for (std::size_t i = 0; i < letters_.size(); ++i) {
         const QPoint place(px(m.letter_left[i]), px(m.letter_top[i]));
         if (letter_places_[i].changed(place)) letters_[i]->move(place);

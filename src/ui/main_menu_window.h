@@ -33,6 +33,7 @@ private:
     std::array<WrapButton*, game_buttons> game_buttons_{};
     std::array<WrapButton*, 3> setup_buttons_{}; // game length, names, Play Game
     std::array<Shown<Colour>, game_buttons> game_colours_;
+    Shown<bool> buttons_enabled_;
 };
 
 } // namespace quarn::ui

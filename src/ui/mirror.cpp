@@ -1,6 +1,7 @@
 // Caption and window mirroring, and the guarded handler calls.
 #include "mirror.h"
 
+#include "keyboard.h"
 #include "look.h"
 
 #include <QAccessible>
@@ -51,7 +52,7 @@ bool WindowMirror::render(QWidget& window, const WindowModel& model, const std::
         window.show();
         window.raise();
         // An announcement leaves the keyboard with the window it shows over.
-        if (has_keyboard_stop(window)) window.activateWindow();
+        if (has_keyboard_stop(window)) Keyboard::give(window);
         appeared = true;
     } else if (!model.visible && window.isVisible()) {
         window.hide();
@@ -60,7 +61,7 @@ bool WindowMirror::render(QWidget& window, const WindowModel& model, const std::
         raises_ = model.raise_requests;
         if (window.isVisible()) {
             window.raise();
-            window.activateWindow();
+            Keyboard::give(window);
         }
     }
     return appeared;

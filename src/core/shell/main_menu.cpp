@@ -139,6 +139,10 @@ void change_letter_clicked(Quarn& q) { change_letter_clicked(q.random, q.form_ga
 
 void menu_exit(Quarn& q) { q.pump.end_program(); }
 
+void exit_shortcut(Quarn& q) {
+    if (!q.state.game_running) menu_exit(q);
+}
+
 void menu_instructions(Quarn& q) { q.form_help.show(); }
 
 void menu_about(Quarn& q) { q.frmAbout.show(); }

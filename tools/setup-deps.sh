@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
           fonts-liberation2 xvfb xdotool imagemagick x11-utils appstream desktop-file-utils
-          debhelper lintian)
+          debhelper lintian weston libweston-10-dev pkgconf qt6-wayland)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -45,12 +45,19 @@ bool Keyboard::eventFilter(QObject* watched, QEvent* event) {
     if ((!press && event->type() != QEvent::KeyRelease) || !watched->isWidgetType()) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    QWidget* window = static_cast<QWidget*>(watched)->window();
 
     // A key held down repeats, and a box or a result may open while the key
     // that led to it is still down (the Return that answered the last box,
-    // or that picked a cell as the time ran out). Its repeats answer nothing:
-    // Return, Enter and Esc count once for each time they are pressed.
-    if (key->isAutoRepeat() && (is_return(key->key()) || key->key() == Qt::Key_Escape)) {
+    // or an arrow or Return on the board as the time ran out). Its repeats
+    // stay in the window where it was pressed, and answer nothing even
+    // there: Return, Enter and Esc count once for each time they are pressed.
+    if (press && !key->isAutoRepeat()) {
+        held_key_ = key->key();
+        held_in_ = window;
+    }
+    if (key->isAutoRepeat() && (key->key() != held_key_ || window != held_in_ || is_return(key->key()) ||
+                                key->key() == Qt::Key_Escape)) {
         event->accept();
         return true;
     }
@@ -65,7 +72,6 @@ bool Keyboard::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     if (press && key->key() == Qt::Key_Q && modifiers == Qt::ControlModifier) {
-        QWidget* window = static_cast<QWidget*>(watched)->window();
         if (std::find(quit_windows_.begin(), quit_windows_.end(), window) != quit_windows_.end()) {
             event->accept();
             quit_();

@@ -44,6 +44,8 @@ private:
     std::function<void()> quit_;
     QPointer<QWidget> holder_; // the window that last held the keyboard
     bool held_ = false;        // and whether one did (a box is gone once closed)
+    int held_key_ = 0;         // the key last pressed, and where
+    QPointer<QWidget> held_in_;
 };
 
 } // namespace quarn::ui

@@ -189,10 +189,11 @@ TEST(QtEventPumpTest, ShowingWindowsNowPaintsThemAndShowsBusyUntilTheNextPass) {
 // real windows and the Qt pump: each key goes where the keyboard focus is.
 
 // The keys of a script, one a character: the arrows < > ^ v, Space _, Return ~,
-// the keypad's Enter @, Esc #, Tab |, Shift+Tab ! and Home H; = is a Return
-// held down, one repeat of it; any other character is typed as it is.
+// the keypad's Enter @, Esc #, Tab |, Shift+Tab ! and Home H; = and } are a
+// Return and a Tab held down, one repeat of each; any other character is typed
+// as it is.
 const std::map<QChar, int> named_keys{{'<', Qt::Key_Left}, {'>', Qt::Key_Right}, {'^', Qt::Key_Up}, {'v', Qt::Key_Down},
-                                      {'_', Qt::Key_Space}, {'~', Qt::Key_Return}, {'=', Qt::Key_Return},
+                                      {'_', Qt::Key_Space}, {'~', Qt::Key_Return}, {'=', Qt::Key_Return}, {'}', Qt::Key_Tab},
                                       {'@', Qt::Key_Enter}, {'#', Qt::Key_Escape}, {'|', Qt::Key_Tab},
                                       {'!', Qt::Key_Backtab}, {'H', Qt::Key_Home}};
 
@@ -228,7 +229,7 @@ protected:
             const auto modifiers = c == '@' ? Qt::KeypadModifier : Qt::NoModifier;
             for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
                 QKeyEvent event(type, letter ? c.toUpper().unicode() : named->second, modifiers, letter ? c : QString(),
-                                c == '=');
+                                c == '=' || c == '}');
                 QCoreApplication::sendEvent(focus, &event);
             }
         }
@@ -337,13 +338,15 @@ TEST_F(KeyboardTest, PickNMixLettersPlacedWhiteAndScored) {
     then(When::move, "_", [&] {
         EXPECT_EQ(board().accessibleName(), QStringLiteral("cell row 2 column 3, letter t, white"));
     });
-    // Esc answers the result; the ring went with the turn.
-    then(When::answer, "#", [&] {
+    // The ring went with the turn. A Tab held down as the result opens
+    // leaves the keyboard on OK; Esc answers.
+    then(When::answer, "}", [&] {
         EXPECT_EQ(cells[13].text + cells[14].text + cells[15].text, "cat");
         for (int i : {13, 14, 15}) EXPECT_EQ(cells[i].background, colours::white) << i;
         EXPECT_EQ(q->state.clicked_cell, 15) << "a placed letter refuses the pick, which stays waiting";
         EXPECT_FALSE(board().drawn());
     });
+    then(When::answer, "#", [&] { EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(windows->show_score, "button_ok")); });
     // GAME OVER, after the winner. The white run "cat" holds cat and at: 50 points a letter.
     then(When::answer, "~", [&] {
         EXPECT_EQ(child<QLabel>(windows->game_screen, "score_0")->text(), QStringLiteral("250"));

@@ -261,11 +261,11 @@ protected:
 
 private:
     void poll() {
-        // A key the program has not waited for in 20 s never will be, nor
+        // A key the program has not waited for in 30 s never will be, nor
         // will a game end that waits for keys no longer in the script: the
         // script and the program have parted. The game is then seen out,
         // every box and result answered, and left as Exit leaves it.
-        if ((!steps_.empty() || q->state.game_running) && !stalled_ && since_step_.elapsed() > 20000) {
+        if ((!steps_.empty() || q->state.game_running) && !stalled_ && since_step_.elapsed() > 30000) {
             ADD_FAILURE() << steps_.size() << " keys left, and the program waits for others";
             steps_.clear();
             stalled_ = true;

@@ -81,10 +81,7 @@ bool Keyboard::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-void Keyboard::give(QWidget& window, QWidget* focus) {
-    if (focus) focus->setFocus(Qt::OtherFocusReason);
-    window.activateWindow();
-}
+void Keyboard::give(QWidget& window) { window.activateWindow(); }
 
 void Keyboard::follow() {
     // Whatever has the keyboard keeps it, and an open box has it or is about

@@ -31,9 +31,9 @@ public:
     // it held the keyboard moves it.
     void follow();
 
-    // The window where the keyboard goes, with the focus on the given widget
-    // of it (or on whatever of it last had the focus).
-    static void give(QWidget& window, QWidget* focus = nullptr);
+    // The window where the keyboard goes; within it, the focus goes back to
+    // whatever of it last had the focus.
+    static void give(QWidget& window);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

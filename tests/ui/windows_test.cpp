@@ -151,12 +151,22 @@ TEST(QtEventPumpTest, BoxesAreTitledQuarnAndTimersTickWhileOneIsOpen) {
     pump.add_timer(timer);
     timer.set_enabled(true);
     QString seen;
+    // A box is answered once the timer has ticked five times while it is
+    // open, however long a display takes to put it up (at most 5 s).
+    QTimer answerer;
+    QElapsedTimer armed;
+    QMessageBox::StandardButton answer = QMessageBox::Ok;
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || (ticks < 5 && armed.elapsed() < 5000)) return;
+        answerer.stop();
+        seen = box->windowTitle() + "|" + box->text() + "|" + QString::number(box->icon());
+        box->button(answer)->click();
+    });
     auto answer_with = [&](QMessageBox::StandardButton button) {
-        QTimer::singleShot(150, [&seen, button] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            seen = box->windowTitle() + "|" + box->text() + "|" + QString::number(box->icon());
-            box->button(button)->click();
-        });
+        answer = button, ticks = 0;
+        armed.start();
+        answerer.start(10);
     };
     answer_with(QMessageBox::Ok);
     pump.message("Are you ready Ann");

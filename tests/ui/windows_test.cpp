@@ -31,6 +31,15 @@
 namespace quarn::ui::testing {
 namespace {
 
+// Handles events until done() holds: a display server or compositor shows and
+// activates windows in its own time. False after 5 s.
+bool settle(const std::function<bool()>& done) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!done() && waited.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    return done();
+}
+
 // The windows follow their models, and the players' clicks, edits and closes
 // reach the core.
 
@@ -47,14 +56,6 @@ protected:
                               type == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
             QCoreApplication::sendEvent(widget, &event);
         }
-    }
-    // Handles events until done() holds: the window system activates windows
-    // in its own time (a display server, a compositor). False after 5 s.
-    static bool settle(const std::function<bool()>& done) {
-        QElapsedTimer waited;
-        waited.start();
-        while (!done() && waited.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-        return done();
     }
     template <class W>
     static W* child(QWidget& window, const char* name) {
@@ -151,22 +152,15 @@ TEST(QtEventPumpTest, BoxesAreTitledQuarnAndTimersTickWhileOneIsOpen) {
     pump.add_timer(timer);
     timer.set_enabled(true);
     QString seen;
-    // A box is answered once the timer has ticked five times while it is
-    // open, however long a display takes to put it up (at most 5 s).
-    QTimer answerer;
-    QElapsedTimer armed;
-    QMessageBox::StandardButton answer = QMessageBox::Ok;
-    QObject::connect(&answerer, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || (ticks < 5 && armed.elapsed() < 5000)) return;
-        answerer.stop();
-        seen = box->windowTitle() + "|" + box->text() + "|" + QString::number(box->icon());
-        box->button(answer)->click();
-    });
+    // Each box is answered once the timer has ticked five times while it is open.
     auto answer_with = [&](QMessageBox::StandardButton button) {
-        answer = button, ticks = 0;
-        armed.start();
-        answerer.start(10);
+        ticks = 0;
+        QTimer::singleShot(0, [&, button] {
+            settle([&] { return ticks >= 5; });
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            seen = box->windowTitle() + "|" + box->text() + "|" + QString::number(box->icon());
+            box->button(button)->click();
+        });
     };
     answer_with(QMessageBox::Ok);
     pump.message("Are you ready Ann");
@@ -271,10 +265,8 @@ protected:
 
 private:
     void poll() {
-        // A key the program has not waited for in 30 s never will be, nor
-        // will a game end that waits for keys no longer in the script: the
-        // script and the program have parted. The game is then seen out,
-        // every box and result answered, and left as Exit leaves it.
+        // After 30 s without a step the script and the program have parted:
+        // fail, and see the game out, answering everything, leaving by Exit.
         if ((!steps_.empty() || q->state.game_running) && !stalled_ && since_step_.elapsed() > 30000) {
             ADD_FAILURE() << steps_.size() << " keys left, and the program waits for others";
             steps_.clear();

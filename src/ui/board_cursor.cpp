@@ -45,7 +45,7 @@ void BoardCursor::hide_cursor() {
     describe();
 }
 
-void BoardCursor::start_turn() {
+void BoardCursor::restart() {
     cell_ = 0;
     hide_cursor();
 }

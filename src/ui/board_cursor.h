@@ -23,10 +23,10 @@ public:
     // Drawn only once a cursor key has been used, and while the board has
     // the keyboard.
     bool drawn() const;
-    // Gone until the next cursor key; a new turn also brings it back to the
-    // top-left cell.
+    // Gone until the next cursor key.
     void hide_cursor();
-    void start_turn();
+    // Gone, and back on the top-left cell, where every turn starts.
+    void restart();
     // Arrow keys pressed on these widgets move the cursor too, so that they
     // always work the board, wherever the focus is.
     void take_arrows_from(std::initializer_list<QWidget*> widgets);

@@ -48,11 +48,19 @@ EnterNamesWindow::EnterNamesWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q
                 names_changed(q.state, q.form_enter_names, i, name);
             });
         });
+        // Return takes the player on to the next name, and after the last
+        // one presses Exit.
+        connect(box, &QLineEdit::returnPressed, this, [this, i] {
+            if (i + 1 < seat_count)
+                boxes_[static_cast<std::size_t>(i + 1)]->setFocus(Qt::TabFocusReason);
+            else
+                exit_->click();
+        });
     }
 
-    auto* exit = add_button(this, QStringLiteral("Command1"), QStringLiteral("Exit"),
-                            twips_rect(120, 4680, 4935, 1080), {.font = comic(48)});
-    connect(exit, &QPushButton::clicked, this, [this] { close_window(); });
+    exit_ = add_button(this, QStringLiteral("Command1"), QStringLiteral("Exit"), twips_rect(120, 4680, 4935, 1080),
+                       {.font = comic(48)});
+    connect(exit_, &QPushButton::clicked, this, [this] { close_window(); });
 }
 
 void EnterNamesWindow::render() {

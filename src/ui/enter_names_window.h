@@ -7,6 +7,7 @@
 #include <array>
 
 class QLineEdit;
+class QPushButton;
 
 namespace quarn::ui {
 
@@ -27,6 +28,7 @@ private:
 
 private:
     std::array<QLineEdit*, seat_count> boxes_{};
+    QPushButton* exit_ = nullptr;
 };
 
 } // namespace quarn::ui

@@ -5,6 +5,7 @@
 #include "shell/setup_windows.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QSlider>
 
@@ -45,9 +46,9 @@ GameLengthWindow::GameLengthWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q
     minutes_ = add_caption(this, QStringLiteral("Label3"), QString(), twips_rect(4440, 2760, 735, 495), minutes);
     add_label(this, QStringLiteral("Label6"), QStringLiteral("minutes"), twips_rect(5160, 2760, 1215, 495), boxed);
 
-    auto* exit = add_button(this, QStringLiteral("Command1"), QStringLiteral("Exit"),
-                            twips_rect(1560, 3600, 3735, 735), {.font = comic(27.75)});
-    connect(exit, &QPushButton::clicked, this, [this] { close_window(); });
+    exit_ = add_button(this, QStringLiteral("Command1"), QStringLiteral("Exit"), twips_rect(1560, 3600, 3735, 735),
+                       {.font = comic(27.75)});
+    connect(exit_, &QPushButton::clicked, this, [this] { close_window(); });
 }
 
 void GameLengthWindow::render() {
@@ -64,6 +65,15 @@ void GameLengthWindow::render() {
 void GameLengthWindow::closeEvent(QCloseEvent* event) {
     event->ignore(); // the close button answers like Exit
     close_window();
+}
+
+// Return on the slider presses Exit: the length is chosen.
+void GameLengthWindow::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
+        exit_->click();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void GameLengthWindow::close_window() {

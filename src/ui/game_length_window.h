@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class QPushButton;
 class QSlider;
 
 namespace quarn::ui {
@@ -21,12 +22,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Exit: the length of the last tick becomes the game clock.
     void close_window();
 
     QSlider* slider_ = nullptr;
+    QPushButton* exit_ = nullptr;
     Caption hours_, minutes_;
 };
 

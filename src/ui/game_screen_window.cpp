@@ -2,7 +2,6 @@
 #include "game_screen_window.h"
 
 #include "board/letter_grid.h"
-#include "games/pick_n_mix.h"
 #include "look.h"
 #include "shell/main_menu.h"
 
@@ -242,7 +241,7 @@ void GameScreenWindow::build_right_panel() {
                                 {.font = comic(32.25), .face = qcolor(colours::light_yellow)});
     change_letter_->hide();
     connect(change_letter_, &QPushButton::clicked, this,
-            [this] { dispatch_([](Quarn& q) { change_letter_clicked(q.random, q.alphabet, q.form_game_screen); }); });
+            [this] { dispatch_([](Quarn& q) { change_letter_clicked(q); }); });
     board_->take_arrows_from({exit, check_, change_letter_});
 }
 
@@ -276,9 +275,17 @@ void GameScreenWindow::render() {
                 set_text_colour(label, qcolor(row.text_colour));
     }
 
-    // Each turn starts with the keyboard's cursor hidden and the turn read out.
-    const bool turn_started = turn_running_.changed(q_.state.turn_running) && q_.state.turn_running;
-    if (turn_started) board_->start_turn();
+    // The keyboard is on the board when a turn starts and when it ends: the
+    // board is where the player acts next, after "Are you ready", a result
+    // or "Out of time". The cursor, hidden until the first arrow, waits on
+    // the top-left cell, and no ring of the last turn shows under the next
+    // box. Each turn is read out as it starts.
+    const bool turn_changed = turn_running_.changed(q_.state.turn_running);
+    const bool turn_started = turn_changed && q_.state.turn_running;
+    if (turn_changed) {
+        board_->restart();
+        board_->setFocus(Qt::OtherFocusReason);
+    }
     heading_.show(m.heading);
     turn_.show(m.turn_caption, turn_started);
     counter_heading_.show(m.counter_heading);

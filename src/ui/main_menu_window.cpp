@@ -102,7 +102,9 @@ MainMenuWindow::MainMenuWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q, di
 }
 
 void MainMenuWindow::build_menus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    // Alt and the underlined letter open each menu; screen readers still
+    // hear "File" and "Help".
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("menu_file"));
     QAction* exit = file->addAction(QStringLiteral("Exit"));
     exit->setObjectName(QStringLiteral("menu_exit"));
@@ -112,7 +114,7 @@ void MainMenuWindow::build_menus() {
     // The word language: English, then every installed pack by its own name.
     // Only a player who has packs installed sees the menu.
     if (q_.languages.size() > 1) {
-        languages_ = menuBar()->addMenu(QStringLiteral("Language"));
+        languages_ = menuBar()->addMenu(QStringLiteral("&Language"));
         languages_->setObjectName(QStringLiteral("menu_language"));
         auto* group = new QActionGroup(languages_);
         for (std::size_t i = 0; i < q_.languages.size(); ++i) {
@@ -124,7 +126,7 @@ void MainMenuWindow::build_menus() {
         }
     }
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("menu_help"));
     QAction* instructions = help->addAction(QStringLiteral("Instructions"));
     instructions->setObjectName(QStringLiteral("menu_instructions"));
@@ -149,6 +151,11 @@ void MainMenuWindow::render() {
         QAction* chosen = languages_->actions().value(static_cast<int>(m.word_language));
         if (chosen && !chosen->isChecked()) chosen->setChecked(true);
     }
+    // The buttons come back when a game is over, and a new one starts with
+    // picking a game. (After a set-up window the keyboard is still on the
+    // button that opened it.)
+    if (buttons_enabled_.changed(m.buttons_enabled) && m.buttons_enabled)
+        game_buttons_[0]->setFocus(Qt::OtherFocusReason);
     for (std::size_t i = 0; i < letters_.size(); ++i) {
         const QPoint place(px(m.letter_left[i]), px(m.letter_top[i]));
         if (letter_places_[i].changed(place)) letters_[i]->move(place);

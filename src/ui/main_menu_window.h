@@ -35,6 +35,7 @@ private:
     std::array<WrapButton*, 3> setup_buttons_{}; // game length, names, Play Game
     std::array<Shown<Colour>, game_buttons> game_colours_;
     QMenu* languages_ = nullptr; // the word language, when packs are installed
+    Shown<bool> buttons_enabled_;
 };
 
 } // namespace quarn::ui

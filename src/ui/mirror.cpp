@@ -1,6 +1,7 @@
 // Caption and window mirroring, and the guarded handler calls.
 #include "mirror.h"
 
+#include "keyboard.h"
 #include "look.h"
 #include "translation.h"
 
@@ -53,7 +54,7 @@ bool WindowMirror::render(QWidget& window, const WindowModel& model, const std::
         window.show();
         window.raise();
         // An announcement leaves the keyboard with the window it shows over.
-        if (has_keyboard_stop(window)) window.activateWindow();
+        if (has_keyboard_stop(window)) Keyboard::give(window);
         appeared = true;
     } else if (!model.visible && window.isVisible()) {
         window.hide();
@@ -62,7 +63,7 @@ bool WindowMirror::render(QWidget& window, const WindowModel& model, const std::
         raises_ = model.raise_requests;
         if (window.isVisible()) {
             window.raise();
-            window.activateWindow();
+            Keyboard::give(window);
         }
     }
     return appeared;

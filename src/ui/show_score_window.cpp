@@ -5,6 +5,7 @@
 #include "scores/score_windows.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QListWidget>
 #include <QPainter>
@@ -52,12 +53,21 @@ void ShowScoreWindow::render() {
     // Every result is read out, the same points as last time too.
     const bool appeared = mirror_.render(*this, m, [this] { place_on_screen(*this, 7215, 2775); });
     bonus_.show(m.bonus, appeared);
-    // Each result opens with the keyboard on OK, so that Space answers it.
+    // Each result opens with the keyboard on OK, so that Return or Space
+    // answers it.
     if (appeared) ok_->setFocus(Qt::OtherFocusReason);
 }
 
 void ShowScoreWindow::closeEvent(QCloseEvent* event) {
     event->ignore(); // only OK answers the result, and the game hides it
+}
+
+// Esc answers like OK, as it does in a box.
+void ShowScoreWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        ok_->click();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void ShowScoreWindow::paintEvent(QPaintEvent*) {

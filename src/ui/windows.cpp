@@ -1,7 +1,7 @@
 // Building and rendering the windows of one run.
 #include "windows.h"
 
-#include <QApplication>
+#include "shell/main_menu.h"
 
 namespace quarn::ui {
 
@@ -10,7 +10,11 @@ Windows::Windows(Quarn& q, QtEventPump& pump)
       game_screen(q, dispatch_), show_score(q, dispatch_), checking_words(q, dispatch_), new_hiscore(q, dispatch_),
       winner(q, dispatch_), about(q, dispatch_), help(q, dispatch_),
       in_order_{&main_menu, &enter_names, &game_length, &game_screen, &show_score,
-                &checking_words, &new_hiscore, &winner, &help, &about} {
+                &checking_words, &new_hiscore, &winner, &help, &about},
+      // When the window that had the keyboard closes, the player acts next in
+      // a result, else on the board, else in a set-up window or the menu.
+      keyboard_({&show_score, &game_screen, &enter_names, &game_length, &main_menu},
+                {&enter_names, &game_length, &about, &help}, [this] { dispatch_(exit_shortcut); }) {
     dispatch_.set_render([this] { render_all(); });
     pump_.set_renderer([this] { render_all(); });
 }
@@ -22,15 +26,8 @@ void Windows::render_all() {
     // time is enough, as the next pass catches up.
     if (rendering_) return;
     rendering_ = true;
-    QWidget* had_keyboard = QApplication::activeWindow();
     for (ModelWindow* window : in_order_) window->render();
-    // The About and Instructions windows, closed with the keyboard, hand it
-    // back to the window under them. A desktop's window manager does that as
-    // well; without one the keyboard would be left nowhere. (The other windows
-    // give the keyboard on by showing the window that follows them.)
-    const bool info_closed = (had_keyboard == &about || had_keyboard == &help) && !had_keyboard->isVisible();
-    QWidget* under = game_screen.isVisible() ? static_cast<QWidget*>(&game_screen) : &main_menu;
-    if (info_closed && under->isVisible()) under->activateWindow();
+    keyboard_.follow();
     rendering_ = false;
 }
 

@@ -7,6 +7,7 @@
 #include "game_length_window.h"
 #include "game_screen_window.h"
 #include "help_window.h"
+#include "keyboard.h"
 #include "main_menu_window.h"
 #include "mirror.h"
 #include "qt_event_pump.h"
@@ -47,6 +48,7 @@ private:
     // The order they are rendered in: the play window goes before the
     // announcements so that they open on top of it.
     std::array<ModelWindow*, 10> in_order_;
+    Keyboard keyboard_;
 };
 
 } // namespace quarn::ui

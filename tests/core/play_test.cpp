@@ -879,6 +879,7 @@ TEST_F(Shell, PlayGameChecksTheSetUpThenOpensThePlayWindow) {
             EXPECT_EQ(screen.names, (std::array<std::string, 4>{"Ann", "", "Cy", ""}));
             EXPECT_TRUE(screen.game_timer.enabled());
             EXPECT_TRUE(q.form_show_score.found_list_visible);
+            exit_shortcut(q); // Ctrl+Q in a window left open over the game: nothing
             world.pump.after(100, [&] { exit_clicked(q); });
         }
         return test::SimPump::Answer{10, true};
@@ -890,6 +891,7 @@ TEST_F(Shell, PlayGameChecksTheSetUpThenOpensThePlayWindow) {
     play_game(q);
     EXPECT_EQ(world.pump.box_texts(),
               (Texts{"You haven't selected the game you want to play", "You haven't selected the game time"}));
+    EXPECT_THROW(exit_shortcut(q), test::SimProgramEnded) << "between games Ctrl+Q is File > Exit";
 }
 
 TEST_F(Shell, TitleLettersScatterAndSettleAtTheirPlaces) {

@@ -2,10 +2,11 @@
 # Runs the real program on a virtual X display and drives it from outside, the
 # way a player would: press "Play Game" on a fresh main menu with nothing set
 # up, answer the three boxes that say what is missing, then leave through
-# File > Exit. Catches what the in-process widget tests cannot: a program that
-# does not start from its data files, a button that a real mouse click does
-# not reach, boxes that never show or never go away, a menu that does not end
-# the program.
+# File > Exit; then start it again and leave with F1 and Ctrl+Q, keys alone.
+# Catches what the in-process widget tests cannot: a program that does not
+# start from its data files, a button that a real mouse click does not reach,
+# boxes that never show or never go away, a menu or a shortcut that does not
+# end the program.
 #
 #   tests/smoke/smoke.sh <quarn binary> <data dir> [<folder for the screenshot>]
 #
@@ -172,4 +173,26 @@ status=0
 wait "$program_pid" || status=$?
 program_pid=''
 [ "$status" -eq 0 ] || die "the program ended with status $status after File > Exit"
+
+# --- again, from the keyboard: F1, then Ctrl+Q in the instructions ----------
+# Nothing but keys, sent to whatever window has the keyboard: the main menu
+# takes it as it appears, the instructions as they open.
+(cd "$work" && exec env HOME="$tmp/home" XDG_RUNTIME_DIR="$tmp/runtime" "$program") \
+    >"$tmp/program.log" 2>&1 &
+program_pid=$!
+main=''
+poll 15 find_main || die "the main menu did not appear the second time"
+sleep 0.5
+xdotool key F1
+instructions_shown() { [ -n "$(xdotool search --onlyvisible --name '^Instructions$' 2>/dev/null)" ]; }
+poll 10 instructions_shown || die "F1 did not open the instructions"
+sleep 0.5
+xdotool key ctrl+q
+deadline=$((SECONDS + 10))
+until ended || [ $SECONDS -ge $deadline ]; do sleep 0.1; done
+ended || die "the program did not end after Ctrl+Q in the instructions"
+status=0
+wait "$program_pid" || status=$?
+program_pid=''
+[ "$status" -eq 0 ] || die "the program ended with status $status after Ctrl+Q"
 echo "smoke test passed"

@@ -10,6 +10,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -29,6 +30,15 @@
 
 namespace quarn::ui::testing {
 namespace {
+
+// Handles events until done() holds: a display server or compositor shows and
+// activates windows in its own time. False after 5 s.
+bool settle(const std::function<bool()>& done) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!done() && waited.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    return done();
+}
 
 // The windows follow their models, and the players' clicks, edits and closes
 // reach the core.
@@ -94,13 +104,11 @@ TEST_F(WindowsTest, ClicksEditsAndClosesReachTheCore) {
     q->form_options.show();
     q->form_help.show();
     windows->render_all();
-    QCoreApplication::processEvents();
-    ASSERT_TRUE(windows->help.isActiveWindow());
+    ASSERT_TRUE(settle([&] { return windows->help.isActiveWindow(); }));
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QCoreApplication::sendEvent(windows->help.guide(), &escape);
     EXPECT_FALSE(q->form_help.visible) << "Esc in the guide answers like OK";
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(menu.isActiveWindow()) << "and the keyboard goes back to the main menu";
+    EXPECT_TRUE(settle([&] { return menu.isActiveWindow(); })) << "and the keyboard goes back to the main menu";
     // Between games the play window's close button leaves it as it is.
     q->form_game_screen.show();
     windows->render_all();
@@ -144,8 +152,11 @@ TEST(QtEventPumpTest, BoxesAreTitledQuarnAndTimersTickWhileOneIsOpen) {
     pump.add_timer(timer);
     timer.set_enabled(true);
     QString seen;
+    // Each box is answered once the timer has ticked five times while it is open.
     auto answer_with = [&](QMessageBox::StandardButton button) {
-        QTimer::singleShot(150, [&seen, button] {
+        ticks = 0;
+        QTimer::singleShot(0, [&, button] {
+            settle([&] { return ticks >= 5; });
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             seen = box->windowTitle() + "|" + box->text() + "|" + QString::number(box->icon());
             box->button(button)->click();
@@ -182,9 +193,12 @@ TEST(QtEventPumpTest, ShowingWindowsNowPaintsThemAndShowsBusyUntilTheNextPass) {
 // real windows and the Qt pump: each key goes where the keyboard focus is.
 
 // The keys of a script, one a character: the arrows < > ^ v, Space _, Return ~,
-// Tab |, Shift+Tab ! and Home H; any other character is typed as it is.
+// the keypad's Enter @, Esc #, Tab |, Shift+Tab ! and Home H; = and } are a
+// Return and a Tab held down, one repeat of each; any other character is typed
+// as it is.
 const std::map<QChar, int> named_keys{{'<', Qt::Key_Left}, {'>', Qt::Key_Right}, {'^', Qt::Key_Up}, {'v', Qt::Key_Down},
-                                      {'_', Qt::Key_Space}, {'~', Qt::Key_Return}, {'|', Qt::Key_Tab},
+                                      {'_', Qt::Key_Space}, {'~', Qt::Key_Return}, {'=', Qt::Key_Return}, {'}', Qt::Key_Tab},
+                                      {'@', Qt::Key_Enter}, {'#', Qt::Key_Escape}, {'|', Qt::Key_Tab},
                                       {'!', Qt::Key_Backtab}, {'H', Qt::Key_Home}};
 
 class KeyboardTest : public UiTest {
@@ -199,22 +213,30 @@ protected:
         windows->render_all();
         QObject::connect(&poller_, &QTimer::timeout, [this] { poll(); });
         poller_.start(2);
+        since_step_.start();
     }
 
-    // Each key pressed and let go where the keyboard focus is; when a box or
-    // a result has just gone, that is in the play window under them.
+    // Whether a window on screen has the keyboard: one just hidden keeps it
+    // until the window system says otherwise.
+    static bool keyboard_somewhere() { return QApplication::focusWidget() && QApplication::focusWidget()->isVisible(); }
+    // Each key pressed and let go where the keyboard focus is, which the
+    // program hands on as its windows and boxes close.
     void type(const QString& keys) {
         for (QChar c : keys) {
             // What is due before the key, but no step of the script: it would
             // see the program as it was before this key.
             typing_ = true;
             QCoreApplication::processEvents();
+            const bool somewhere = settle(keyboard_somewhere);
             typing_ = false;
-            QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : windows->game_screen.focusWidget();
+            if (!somewhere) return ADD_FAILURE() << "the keyboard is in no window for the key " << c.toLatin1();
+            QWidget* focus = QApplication::focusWidget(); // the key is let go where it was pressed
             const auto named = named_keys.find(c);
             const bool letter = named == named_keys.end();
+            const auto modifiers = c == '@' ? Qt::KeypadModifier : Qt::NoModifier;
             for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-                QKeyEvent event(type, letter ? c.toUpper().unicode() : named->second, Qt::NoModifier, letter ? c : QString());
+                QKeyEvent event(type, letter ? c.toUpper().unicode() : named->second, modifiers, letter ? c : QString(),
+                                c == '=' || c == '}');
                 QCoreApplication::sendEvent(focus, &event);
             }
         }
@@ -224,14 +246,18 @@ protected:
         for (QChar c : keys) steps_.push_back({when, [this, c, look = std::exchange(look, [] {})] { look(), type(c); }});
     }
     // Ann's game of two minutes set up in the set-up windows, then "Play Game";
-    // returns when the game is over.
+    // returns when the game is over. Return goes from name to name and then
+    // presses Exit, and presses Exit on the slider; each set-up window hands
+    // the keyboard back to the button that opened it.
     void play(int game, double time_scale) {
-        type(QString(game, '|') + '_' + QString(5 - game, '|') + "_Ann||||_!_H");
-        while (q->state.game_length != 2) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        type("|_||");
+        type(QString(game, '|') + '@' + QString(5 - game, '|') + "~Ann~~~~!~H");
+        settle([&] { return q->state.game_length == 2; });
+        type("~||");
         pump.set_time_scale(time_scale);
-        type("_");
+        type("~");
         EXPECT_TRUE(steps_.empty()) << steps_.size() << " keys never pressed";
+        settle(keyboard_somewhere);
+        EXPECT_EQ(QApplication::focusWidget(), windows->main_menu.game_button(0)) << "the next game is picked first";
     }
 
     BoardCursor& board() { return *windows->game_screen.board(); }
@@ -239,47 +265,69 @@ protected:
 
 private:
     void poll() {
+        // After 30 s without a step the script and the program have parted:
+        // fail, and see the game out, answering everything, leaving by Exit.
+        if ((!steps_.empty() || q->state.game_running) && !stalled_ && since_step_.elapsed() > 30000) {
+            ADD_FAILURE() << steps_.size() << " keys left, and the program waits for others";
+            steps_.clear();
+            stalled_ = true;
+        }
+        if (stalled_) {
+            if (QWidget* box = QApplication::activeModalWidget()) box->close();
+            q->state.score_ok_clicked = q->state.quit_requested = true;
+        }
         if (pending_ || typing_ || steps_.empty()) return;
-        const bool box = QApplication::activeModalWidget() != nullptr;
-        // A result is answered once it has the keyboard, and no move is made
-        // while it shows or its points count up.
+        // A box or a result is answered once it has the keyboard (the window
+        // system hands it over in its own time), and no move is made while
+        // one shows or the points count up.
+        const QWidget* box = QApplication::activeModalWidget();
+        const QWidget* keyboard = QApplication::activeWindow();
         const bool result = windows->show_score.isVisible();
-        const bool answer = box || (result && !q->state.score_ok_clicked && windows->show_score.isActiveWindow());
+        const bool answer = box ? keyboard == box
+                                : result && !q->state.score_ok_clicked && keyboard == &windows->show_score;
         // A move waits until the turn's loop has taken up the last press.
-        const bool move = !box && !result && q->state.turn_running && q->state.clicked_cell < 0;
+        const bool move = !box && !result && q->state.turn_running && q->state.clicked_cell < 0 &&
+                          keyboard == &windows->game_screen;
         if (steps_.front().first == When::answer ? !answer : !move) return;
         pending_ = true; // the key goes from Qt's loop, where the game may run nested
         QTimer::singleShot(0, [this] {
             auto step = std::move(steps_.front().second);
             steps_.pop_front();
             pending_ = false;
+            since_step_.restart();
             step();
         });
     }
     std::deque<std::pair<When, std::function<void()>>> steps_;
     QTimer poller_;
+    QElapsedTimer since_step_;
+    bool stalled_ = false;
     bool pending_ = false;
     bool typing_ = false;
 };
 
 TEST_F(KeyboardTest, AnagramsWordPutInOrderCheckedAndScored) {
-    then(When::answer, "~"); // Are you ready Ann
-    // The first arrow shows the cursor on the top-left cell; t <-> c, t <-> a, on to the check button.
+    // Are you ready Ann: a Return held down since Play Game answers nothing.
+    then(When::answer, "=");
+    then(When::answer, "~", [&] { EXPECT_NE(QApplication::activeModalWidget(), nullptr); });
+    // The keyboard is on the board, its cursor hidden on the top-left cell
+    // until the first arrow; t <-> c, t <-> a, on to the check button.
     then(When::move, ">_>__>_|", [&] {
+        EXPECT_TRUE(QApplication::focusWidget() == &board() && board().cell() == 0 && !board().drawn());
         for (Cell& cell : cells) cell.text.clear();
         cells[0].text = "t", cells[1].text = "c", cells[2].text = "a";
         q->state.word_length = 3;
     });
-    then(When::move, "_", [&] {
+    then(When::move, "~", [&] {
         EXPECT_EQ(cells[0].text + cells[1].text + cells[2].text, "cat");
         EXPECT_FALSE(board().drawn()) << "the cursor went with the keyboard";
     });
-    then(When::answer, "_~", [&] { EXPECT_GT(std::stoi(q->form_show_score.bonus), 0); });
-    // Back from the board, where the check left the keyboard, to Exit; Yes.
+    then(When::answer, "=", [&] { EXPECT_GT(std::stoi(q->form_show_score.bonus), 0); });
+    then(When::answer, "~~", [&] { EXPECT_FALSE(q->state.score_ok_clicked) << "a held Return answers no result"; });
+    // Back from the board, where the result left the keyboard, to Exit; Yes.
     then(When::move, "!_", [&] {
         EXPECT_EQ(q->form_game_screen.scores[0], q->form_show_score.bonus);
-        EXPECT_EQ(windows->game_screen.focusWidget(), &board());
-        EXPECT_FALSE(board().drawn()) << "a new turn hides the cursor";
+        EXPECT_TRUE(QApplication::focusWidget() == &board() && board().cell() == 0 && !board().drawn());
     });
     then(When::answer, "~");
     play(0, 10);
@@ -288,16 +336,22 @@ TEST_F(KeyboardTest, AnagramsWordPutInOrderCheckedAndScored) {
 TEST_F(KeyboardTest, PickNMixLettersPlacedWhiteAndScored) {
     auto offer = [this](const char* letter) { return [this, letter] { cells[0].text = letter; }; };
     then(When::answer, "~");
-    // c, a and t from the top-left cell to the second row; the last Space falls on the t just placed.
+    // c, a and t from the top-left cell to the second row; the last pick falls on the t just placed.
     then(When::move, "v_v_", offer("c"));
-    then(When::move, "^_v>_", offer("a"));
-    then(When::move, "^<_v>>__", offer("t"));
-    then(When::answer, "_", [&] {
+    then(When::move, "^~v>@", offer("a"));
+    then(When::move, "^<_v>>_", offer("t"));
+    then(When::move, "_", [&] {
+        EXPECT_EQ(board().accessibleName(), QStringLiteral("cell row 2 column 3, letter t, white"));
+    });
+    // The ring went with the turn. A Tab held down as the result opens
+    // leaves the keyboard on OK; Esc answers.
+    then(When::answer, "}", [&] {
         EXPECT_EQ(cells[13].text + cells[14].text + cells[15].text, "cat");
         for (int i : {13, 14, 15}) EXPECT_EQ(cells[i].background, colours::white) << i;
         EXPECT_EQ(q->state.clicked_cell, 15) << "a placed letter refuses the pick, which stays waiting";
-        EXPECT_EQ(board().accessibleName(), QStringLiteral("cell row 2 column 3, letter t, white"));
+        EXPECT_FALSE(board().drawn());
     });
+    then(When::answer, "#", [&] { EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(windows->show_score, "button_ok")); });
     // GAME OVER, after the winner. The white run "cat" holds cat and at: 50 points a letter.
     then(When::answer, "~", [&] {
         EXPECT_EQ(child<QLabel>(windows->game_screen, "score_0")->text(), QStringLiteral("250"));

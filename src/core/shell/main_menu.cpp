@@ -3,6 +3,7 @@
 
 #include "board/letter_grid.h"
 #include "engine/driver.h"
+#include "games/pick_n_mix.h"
 #include "platform/convert.h"
 #include "shell/title_animation.h"
 
@@ -204,7 +205,13 @@ void exit_clicked(Quarn& q) {
     if (confirm_exit(q.pump, q.state, q.form_game_screen)) q.form_options.show();
 }
 
+void change_letter_clicked(Quarn& q) { change_letter_clicked(q.random, q.alphabet, q.form_game_screen); }
+
 void menu_exit(Quarn& q) { q.pump.end_program(); }
+
+void exit_shortcut(Quarn& q) {
+    if (!q.state.game_running) menu_exit(q);
+}
 
 void menu_instructions(Quarn& q) { q.form_help.show(); }
 

@@ -23,8 +23,14 @@ void open_game_length(Quarn& q);
 void play_game(Quarn& q);
 // The play window's Exit: asks, and on Yes shows the main menu at once.
 void exit_clicked(Quarn& q);
+// The play window's "Change Letter", which only Pick 'N Mix shows.
+void change_letter_clicked(Quarn& q);
 
 void menu_exit(Quarn& q);
+// Ctrl+Q in the set-up windows, About or the instructions: File > Exit, but
+// never while a game is being played (About or the instructions may have been
+// left open over the play window).
+void exit_shortcut(Quarn& q);
 void menu_instructions(Quarn& q);
 void menu_about(Quarn& q);
 // The title bar's close button ends the program, like File > Exit.

@@ -1,0 +1,27 @@
+# Runs the layer check on a small tree that breaks each of its rules once and
+# passes when every break is reported (and nothing that keeps to the rules).
+# Run with -DCHECK=<cmake/check_core_layers.cmake> -DWORK=<a scratch folder>.
+file(REMOVE_RECURSE ${WORK})
+file(WRITE ${WORK}/core/games/pick.h "#include \"engine/driver.h\"\n")
+file(WRITE ${WORK}/core/board/grid.h "#include <QString>\n#include \"games/pick.h\"\n")
+file(WRITE ${WORK}/ui/window.cpp "#include <QWidget>\n#include \"shell/quarn.h\"\n#include \"games/pick.h\"\n")
+file(WRITE ${WORK}/main.cpp "#include \"engine/driver.h\"\n")
+execute_process(COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${WORK} -P ${CHECK} ERROR_VARIABLE out RESULT_VARIABLE failed)
+string(REGEX REPLACE "[ \t\r\n]+" " " out "${out}")
+set(expected "board/grid.h: includes a Qt header" "board/grid.h: board may not include games/"
+             "ui/window.cpp: ui may not include games/" "main.cpp: ui may not include engine/")
+foreach(problem ${expected})
+  string(FIND "${out}" "${problem}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "not reported: ${problem}\n${out}")
+  endif()
+endforeach()
+foreach(allowed "games/pick.h: games may not" "QWidget" "shell/")
+  string(FIND "${out}" "${allowed}" at)
+  if(NOT at EQUAL -1)
+    message(FATAL_ERROR "reported, though allowed: ${allowed}\n${out}")
+  endif()
+endforeach()
+if(NOT failed)
+  message(FATAL_ERROR "the check passed a tree with crossed layers")
+endif()

@@ -6,6 +6,7 @@
 #include "qt_event_pump.h"
 #include "shell/main_menu.h"
 #include "system_dates.h"
+#include "translation.h"
 #include "windows.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@ int main(int argc, char* argv[]) {
     // The program ends only through File > Exit or the menu's close button.
     QApplication::setQuitOnLastWindowClosed(false);
     quarn::ui::load_fonts();
+    quarn::ui::use_desktop_language(app);
 
     quarn::ui::QtEventPump pump;
     quarn::ClockSeededRandom random(quarn::ui::clock_nanoseconds);

@@ -3,7 +3,7 @@
 # those that are missing. Needs root or sudo when something is missing.
 set -euo pipefail
 
-packages=(build-essential cmake qt6-base-dev libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
+packages=(build-essential cmake qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
           fonts-liberation2 fonts-dejavu-core xvfb xdotool imagemagick x11-utils appstream desktop-file-utils
           debhelper lintian python3 weston libweston-10-dev pkgconf qt6-wayland
           # The word lists and hunspell dictionaries the word packs are built from.

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 
 namespace quarn::ui {
@@ -28,14 +29,14 @@ void add_separator(QWidget* parent, int index, int top_twips) {
         line->setObjectName(QStringLiteral("Line1_%1").arg(index + 1 - part));
         line->setGeometry(0, top, width, strokes[part].height);
         set_background(line, strokes[part].colour);
-        line->setAccessibleName(QStringLiteral("separator"));
+        line->setAccessibleName(QCoreApplication::translate("quarn::ui", "separator"));
     }
 }
 } // namespace
 
 AboutWindow::AboutWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q, dispatch) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Quarn"));
+    setWindowTitle(tr("About Quarn"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(twips_size(5730, 3555));
@@ -46,19 +47,19 @@ AboutWindow::AboutWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q, dispatch
     picture->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     picture->setAlignment(Qt::AlignCenter);
     picture->setPixmap(bundled_picture(QStringLiteral("about_picture.png")));
-    picture->setAccessibleName(QStringLiteral("a picture of letter tiles in the four seat colours"));
+    picture->setAccessibleName(tr("a picture of letter tiles in the four seat colours"));
 
     const QFont text_font = arial(8.25);
-    add_label(this, QStringLiteral("lblVersion"), QStringLiteral("Version 1.1"), twips_rect(1200, 600, 3885, 225),
+    add_label(this, QStringLiteral("lblVersion"), tr("Version 1.1"), twips_rect(1200, 600, 3885, 225),
               {.font = text_font});
     add_label(this, QStringLiteral("lblDescription"),
-              QStringLiteral("Quarn is a collection of word games for people aged 10 years and older"),
+              tr("Quarn is a collection of word games for people aged 10 years and older"),
               twips_rect(1200, 840, 3885, 690), {.font = text_font, .text = qcolor(colours::black)});
 
     add_separator(this, 0, 2160);
     add_separator(this, 3, 2880);
 
-    auto* ok = add_button(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), twips_rect(4245, 3120, 1260, 345),
+    auto* ok = add_button(this, QStringLiteral("cmdOK"), tr("OK"), twips_rect(4245, 3120, 1260, 345),
                           {.font = text_font});
     ok->setDefault(true);
     ok->setAutoDefault(true);

@@ -11,11 +11,11 @@ namespace quarn::ui {
 
 EnterNamesWindow::EnterNamesWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q, dispatch) {
     setObjectName(QStringLiteral("form_enter_names"));
-    setWindowTitle(QStringLiteral("Enter names"));
+    setWindowTitle(tr("Enter names"));
     setFixedSize(twips_size(5325, 5880));
 
     add_label(this, QStringLiteral("Label2"),
-              QStringLiteral("Pick the colour that you want by clicking on the coloured box and entering your name"),
+              tr("Pick the colour that you want by clicking on the coloured box and entering your name"),
               twips_rect(120, 240, 4935, 855), {.font = comic(12), .centred = true});
 
     struct Seat {
@@ -25,10 +25,10 @@ EnterNamesWindow::EnterNamesWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q
     };
     // The third seat's dark blue takes light text, the colour of an active
     // window's border.
-    static const Seat seats[seat_count] = {{1320, 735, qcolor(colours::red), Qt::black, "red"},
-                                           {2160, 735, qcolor(colours::green), Qt::black, "green"},
-                                           {3000, 690, qcolor(colours::dark_blue), QColor(180, 180, 180), "blue"},
-                                           {3840, 690, qcolor(colours::yellow), Qt::black, "yellow"}};
+    static const Seat seats[seat_count] = {{1320, 735, qcolor(colours::red), Qt::black, QT_TR_NOOP("red")},
+                                           {2160, 735, qcolor(colours::green), Qt::black, QT_TR_NOOP("green")},
+                                           {3000, 690, qcolor(colours::dark_blue), QColor(180, 180, 180), QT_TR_NOOP("blue")},
+                                           {3840, 690, qcolor(colours::yellow), Qt::black, QT_TR_NOOP("yellow")}};
     for (int i = 0; i < seat_count; ++i) {
         const Seat& seat = seats[i];
         auto* box = new QLineEdit(this);
@@ -39,7 +39,7 @@ EnterNamesWindow::EnterNamesWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q
         p.setColor(QPalette::Base, seat.background);
         p.setColor(QPalette::Text, seat.text);
         box->setPalette(p);
-        box->setAccessibleName(QStringLiteral("name of player %1, %2").arg(i + 1).arg(QLatin1String(seat.colour)));
+        box->setAccessibleName(tr("name of player %1, %2").arg(i + 1).arg(tr(seat.colour)));
         boxes_[static_cast<std::size_t>(i)] = box;
         // Every edit the player makes recounts the players; the model's own
         // changes come back through render and are not edits.
@@ -58,7 +58,7 @@ EnterNamesWindow::EnterNamesWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q
         });
     }
 
-    exit_ = add_button(this, QStringLiteral("Command1"), QStringLiteral("Exit"), twips_rect(120, 4680, 4935, 1080),
+    exit_ = add_button(this, QStringLiteral("Command1"), tr("Exit"), twips_rect(120, 4680, 4935, 1080),
                        {.font = comic(48)});
     connect(exit_, &QPushButton::clicked, this, [this] { close_window(); });
 }

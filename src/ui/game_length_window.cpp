@@ -13,12 +13,12 @@ namespace quarn::ui {
 
 GameLengthWindow::GameLengthWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q, dispatch) {
     setObjectName(QStringLiteral("form_enter_game_length"));
-    setWindowTitle(QStringLiteral("Enter Length of Game"));
+    setWindowTitle(tr("Enter Length of Game"));
     setFixedSize(twips_size(6960, 4470));
 
     add_label(this, QStringLiteral("Label4"),
-              QStringLiteral("Enter the duration of the game by moving the slider below.  Click on Exit when the "
-                             "desired game length has been selected"),
+              tr("Enter the duration of the game by moving the slider below.  Click on Exit when the "
+                 "desired game length has been selected"),
               twips_rect(240, 240, 6375, 1335),
               {.font = comic(15.75), .centred = true, .text = qcolor(colours::dark_red)});
 
@@ -31,22 +31,22 @@ GameLengthWindow::GameLengthWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q
     slider_->setTickPosition(QSlider::TicksBelow);
     slider_->setTickInterval(5);
     slider_->setValue(q_.form_enter_game_length.slider_value);
-    slider_->setAccessibleName(QStringLiteral("game length in minutes"));
+    slider_->setAccessibleName(tr("game length in minutes"));
     connect(slider_, &QSlider::valueChanged, this,
             [this](int minutes) { dispatch_([minutes](Quarn& q) { slider_moved(q.form_enter_game_length, minutes); }); });
 
     const LabelLook boxed{.font = comic(15.75), .centred = true, .framed = true};
-    add_label(this, QStringLiteral("Label1"), QStringLiteral("Game Length"), twips_rect(480, 2760, 2175, 495), boxed);
+    add_label(this, QStringLiteral("Label1"), tr("Game Length"), twips_rect(480, 2760, 2175, 495), boxed);
     LabelLook hours = boxed;
-    hours.role = QStringLiteral("hours");
+    hours.role = tr("hours");
     hours_ = add_caption(this, QStringLiteral("Label2"), QString(), twips_rect(2880, 2760, 495, 495), hours);
-    add_label(this, QStringLiteral("Label5"), QStringLiteral("hours"), twips_rect(3360, 2760, 855, 495), boxed);
+    add_label(this, QStringLiteral("Label5"), tr("hours"), twips_rect(3360, 2760, 855, 495), boxed);
     LabelLook minutes = boxed;
-    minutes.role = QStringLiteral("minutes");
+    minutes.role = tr("minutes");
     minutes_ = add_caption(this, QStringLiteral("Label3"), QString(), twips_rect(4440, 2760, 735, 495), minutes);
-    add_label(this, QStringLiteral("Label6"), QStringLiteral("minutes"), twips_rect(5160, 2760, 1215, 495), boxed);
+    add_label(this, QStringLiteral("Label6"), tr("minutes"), twips_rect(5160, 2760, 1215, 495), boxed);
 
-    exit_ = add_button(this, QStringLiteral("Command1"), QStringLiteral("Exit"), twips_rect(1560, 3600, 3735, 735),
+    exit_ = add_button(this, QStringLiteral("Command1"), tr("Exit"), twips_rect(1560, 3600, 3735, 735),
                        {.font = comic(27.75)});
     connect(exit_, &QPushButton::clicked, this, [this] { close_window(); });
 }

@@ -18,7 +18,7 @@ QString user_guide() {
 
 HelpWindow::HelpWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q, dispatch) {
     setObjectName(QStringLiteral("form_help"));
-    setWindowTitle(QStringLiteral("Instructions"));
+    setWindowTitle(tr("Instructions"));
     setFixedSize(twips_size(10740, 9090));
 
     guide_ = new QTextBrowser(this);
@@ -27,9 +27,9 @@ HelpWindow::HelpWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q, dispatch) 
     guide_->setReadOnly(true);
     guide_->setOpenLinks(false);
     guide_->setHtml(user_guide());
-    guide_->setAccessibleName(QStringLiteral("user guide"));
+    guide_->setAccessibleName(tr("user guide"));
 
-    auto* ok = add_button(this, QStringLiteral("button_ok"), QStringLiteral("OK"), twips_rect(9060, 8565, 1410, 510),
+    auto* ok = add_button(this, QStringLiteral("button_ok"), tr("OK"), twips_rect(9060, 8565, 1410, 510),
                           {.font = arial(8.25)});
     connect(ok, &QPushButton::clicked, this, [this] { this->ok(); });
 }

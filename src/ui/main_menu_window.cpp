@@ -15,13 +15,9 @@
 
 namespace quarn::ui {
 
-namespace {
-const QString game_tooltip =
-    QStringLiteral("Pick a game to play.  The currently selected game will be highlighted in yellow");
-} // namespace
-
 MainMenuWindow::MainMenuWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q, dispatch) {
     setObjectName(QStringLiteral("form_options"));
+    const QString game_tooltip = tr("Pick a game to play.  The currently selected game will be highlighted in yellow");
     setWindowTitle(QStringLiteral("Quarn"));
 
     auto* client = new QWidget(this);
@@ -35,7 +31,7 @@ MainMenuWindow::MainMenuWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q, di
     outline->setObjectName(QStringLiteral("Shape1"));
     outline->setGeometry(twips_rect(120, 120, 6135, 2655));
     outline->setFrameStyle(QFrame::Box | QFrame::Plain);
-    outline->setAccessibleName(QStringLiteral("title box"));
+    outline->setAccessibleName(tr("title box"));
 
     static const char* const name = "Quarn";
     for (int i = 0; i < title_letters; ++i) {
@@ -52,9 +48,9 @@ MainMenuWindow::MainMenuWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q, di
     picture->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     picture->setAlignment(Qt::AlignCenter);
     picture->setPixmap(bundled_picture(QStringLiteral("menu_picture.png")));
-    picture->setAccessibleName(QStringLiteral("a picture of letter tiles spelling Word"));
+    picture->setAccessibleName(tr("a picture of letter tiles spelling Word"));
 
-    auto* games = new QGroupBox(QStringLiteral("Pick game to play"), client);
+    auto* games = new QGroupBox(tr("Pick game to play"), client);
     games->setObjectName(QStringLiteral("Frame2"));
     games->setGeometry(twips_rect(2760, 2880, 4695, 2415));
     games->setFont(comic(21.75));
@@ -78,22 +74,22 @@ MainMenuWindow::MainMenuWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q, di
     }
 
     auto* length = add_button(client, QStringLiteral("button_enter_game_length"),
-                              QStringLiteral("Enter length of Game"), twips_rect(120, 2880, 2535, 735),
+                              tr("Enter length of Game"), twips_rect(120, 2880, 2535, 735),
                               {.font = comic(12), .face = qcolor(colours::green),
-                               .tooltip = QStringLiteral("Click here to enter the duration of the game")});
+                               .tooltip = tr("Click here to enter the duration of the game")});
     setup_buttons_[0] = length;
     connect(length, &QPushButton::clicked, this, [this] { dispatch_(open_game_length); });
 
-    auto* names = add_button(client, QStringLiteral("button_enter_names"), QStringLiteral("Enter Player Names"),
+    auto* names = add_button(client, QStringLiteral("button_enter_names"), tr("Enter Player Names"),
                              twips_rect(120, 3720, 2535, 735),
                              {.font = comic(12), .face = QColor(128, 128, 255),
-                              .tooltip = QStringLiteral("Click here to enter up to 4 players names")});
+                              .tooltip = tr("Click here to enter up to 4 players names")});
     setup_buttons_[1] = names;
     connect(names, &QPushButton::clicked, this, [this] { dispatch_(open_enter_names); });
 
-    auto* play = add_button(client, QStringLiteral("button_play_game"), QStringLiteral("Play Game"),
+    auto* play = add_button(client, QStringLiteral("button_play_game"), tr("Play Game"),
                             twips_rect(120, 4560, 2535, 765),
-                            {.font = comic(24, true), .tooltip = QStringLiteral("Click here to start playing the game")});
+                            {.font = comic(24, true), .tooltip = tr("Click here to start playing the game")});
     setup_buttons_[2] = play;
     connect(play, &QPushButton::clicked, this, [this] { dispatch_(play_game); });
 
@@ -104,9 +100,9 @@ MainMenuWindow::MainMenuWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q, di
 void MainMenuWindow::build_menus() {
     // Alt and the underlined letter open each menu; screen readers still
     // hear "File" and "Help".
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("menu_file"));
-    QAction* exit = file->addAction(QStringLiteral("Exit"));
+    QAction* exit = file->addAction(tr("Exit"));
     exit->setObjectName(QStringLiteral("menu_exit"));
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, [this] { dispatch_(menu_exit); });
@@ -114,7 +110,7 @@ void MainMenuWindow::build_menus() {
     // The word language: English, then every installed pack by its own name.
     // Only a player who has packs installed sees the menu.
     if (q_.languages.size() > 1) {
-        languages_ = menuBar()->addMenu(QStringLiteral("&Language"));
+        languages_ = menuBar()->addMenu(tr("&Language"));
         languages_->setObjectName(QStringLiteral("menu_language"));
         auto* group = new QActionGroup(languages_);
         for (std::size_t i = 0; i < q_.languages.size(); ++i) {
@@ -126,13 +122,13 @@ void MainMenuWindow::build_menus() {
         }
     }
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("menu_help"));
-    QAction* instructions = help->addAction(QStringLiteral("Instructions"));
+    QAction* instructions = help->addAction(tr("Instructions"));
     instructions->setObjectName(QStringLiteral("menu_instructions"));
     instructions->setShortcut(QKeySequence(Qt::Key_F1));
     connect(instructions, &QAction::triggered, this, [this] { dispatch_(menu_instructions); });
-    QAction* about = help->addAction(QStringLiteral("About"));
+    QAction* about = help->addAction(tr("About"));
     about->setObjectName(QStringLiteral("menu_about"));
     connect(about, &QAction::triggered, this, [this] { dispatch_(menu_about); });
 }

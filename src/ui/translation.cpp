@@ -2,6 +2,9 @@
 #include "translation.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 namespace quarn::ui {
 
@@ -12,6 +15,25 @@ QString shown(const Text& text) {
     for (const Text& arg : text.args()) values.push_back(shown(arg).toStdString());
     const QString words = QCoreApplication::translate("quarn", text.words().c_str());
     return QString::fromStdString(fill_in(words.toStdString(), values));
+}
+
+QString use_desktop_language(QCoreApplication& app) {
+    const QLocale desktop = QLocale::system();
+    auto* ours = new QTranslator(&app);
+    if (!ours->load(desktop, QStringLiteral("quarn"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
+        delete ours;
+        return {};
+    }
+    // Qt's catalogues first: the one installed last is asked first.
+    auto* qt = new QTranslator(&app);
+    if (qt->load(desktop, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        qt->load(desktop, QStringLiteral("qtbase"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(qt);
+    else
+        delete qt;
+    QCoreApplication::installTranslator(ours);
+    return ours->language();
 }
 
 } // namespace quarn::ui

@@ -2,6 +2,7 @@
 #pragma once
 #include "platform/text.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace quarn::ui {
@@ -9,5 +10,12 @@ namespace quarn::ui {
 // The text as the player reads it: the program's own words in the player's
 // language, filled in with what they name.
 QString shown(const Text& text);
+
+// Puts the windows in the desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES,
+// LANG, as Qt reads them), a regional variant in its language's catalogue,
+// when the program has a catalogue of it; any other language leaves every
+// text in English. Qt's own buttons follow in the same language. The
+// language chosen, or "" for English.
+QString use_desktop_language(QCoreApplication& app);
 
 } // namespace quarn::ui

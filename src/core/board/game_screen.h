@@ -29,6 +29,11 @@ struct HighScoreRow {
 
 using HighScoreTable = std::array<HighScoreRow, high_score_places>;
 
+// Two captions as the window was drawn (the reset and "Play Game" write the
+// real ones before a player sees them).
+inline constexpr const char* drawn_round_caption = QUARN_TEXT("Round 1");
+inline constexpr const char* drawn_counter_heading = QUARN_TEXT("Score");
+
 struct GameScreenModel : WindowModel {
     GameScreenModel(std::function<void()> game_tick, std::function<void()> score_tick)
         : game_timer(1000, std::move(game_tick)), score_timer(500, std::move(score_tick)) {}
@@ -38,7 +43,7 @@ struct GameScreenModel : WindowModel {
     std::string clock_hours = "0";   // Label4
     std::string clock_minutes = "0"; // Label3
     std::string clock_seconds = "0"; // Label9
-    Text round_caption = say("Round 1");   // Lbl_round
+    Text round_caption = Text(drawn_round_caption); // Lbl_round
     int bar_maximum = 100;           // bar_game_timer
     int bar_value = 0;
     std::array<std::string, seat_count> names{};
@@ -48,7 +53,7 @@ struct GameScreenModel : WindowModel {
     // Right panel.
     std::string heading;                  // Label8
     Text turn_caption;                    // Label11
-    Text counter_heading = say("Score");  // Label12
+    Text counter_heading = Text(drawn_counter_heading); // Label12
     Text counter = Text::as_is("00000");  // label_score
     Cells cells{};
     bool check_enabled = true;            // button_check

@@ -1,0 +1,108 @@
+// The windows in every language the program has a catalogue of: the desktop's
+// language chooses it, English stays exactly English, and every text fits
+// its control.
+#include "look.h"
+#include "qt_event_pump.h"
+#include "translation.h"
+#include "windows.h"
+#include "world.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTranslator>
+
+#include <gtest/gtest.h>
+
+namespace quarn::ui::testing {
+namespace {
+
+// The languages built into the program, by their catalogues.
+QStringList catalogue_languages() {
+    QStringList languages;
+    for (const QString& file : QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("quarn_*.qm")}))
+        languages << file.mid(6, file.size() - 9);
+    return languages;
+}
+
+// The windows of one program, in one language, showing captions as long as
+// a game makes them.
+struct InLanguage {
+    explicit InLanguage(const QString& language) {
+        if (!language.isEmpty() && translator.load(QStringLiteral(":/i18n/quarn_") + language))
+            QCoreApplication::installTranslator(&translator);
+        GameScreenModel& screen = q->form_game_screen;
+        screen.turn_caption = say("%1's turn", "Ann");
+        screen.round_caption = say("Round %1", " 10");
+        screen.counter = say("Time Up !");
+        screen.change_letter_visible = true;
+        q->form_new_hiscore.name_caption = say("Well Done %1", "Ann");
+        q->form_winner.name_caption = Text::as_is("Ann");
+        for (WindowModel* model : std::initializer_list<WindowModel*>{
+                 &q->form_options, &q->form_enter_names, &q->form_enter_game_length, &screen, &q->form_show_score,
+                 &q->form_checking_words, &q->form_new_hiscore, &q->form_winner, &q->frmAbout, &q->form_help})
+            model->show();
+        windows->render_all();
+    }
+    ~InLanguage() {
+        windows.reset(), q.reset();
+        QCoreApplication::removeTranslator(&translator);
+    }
+
+    // Every caption, button and frame title that runs past its box: wider
+    // than the box, or wrapped into more lines than it holds.
+    std::vector<std::string> overflowing() const {
+        std::vector<std::string> found;
+        auto runs_past = [](const QFontMetrics& metrics, const QRect& room, int flags, const QString& text) {
+            const QRect needed = metrics.boundingRect(room, flags, text);
+            const int lines = std::max(1, (needed.height() + metrics.leading()) / metrics.lineSpacing());
+            return needed.width() > room.width() || (lines > 1 && needed.height() > room.height());
+        };
+        Windows& w = *windows;
+        for (QWidget* top : std::initializer_list<QWidget*>{&w.main_menu, &w.enter_names, &w.game_length,
+                                                            &w.game_screen, &w.show_score, &w.checking_words,
+                                                            &w.new_hiscore, &w.winner, &w.about, &w.help})
+            for (QWidget* control : top->findChildren<QWidget*>()) {
+                if (!control->isVisibleTo(top)) continue;
+                const std::string name = top->objectName().toStdString() + "/" + control->objectName().toStdString();
+                bool past = false;
+                QString text;
+                if (auto* label = qobject_cast<QLabel*>(control)) {
+                    text = label->text();
+                    const int flags = static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+                    past = runs_past(label->fontMetrics(), label->contentsRect(), flags, text);
+                } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+                    text = button->text();
+                    past = runs_past(button->fontMetrics(), button->rect().adjusted(4, 4, -4, -4),
+                                     Qt::AlignCenter | Qt::TextWordWrap, text);
+                } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+                    text = frame->title();
+                    past = frame->fontMetrics().horizontalAdvance(text) > frame->width() - 16;
+                }
+                if (past && !text.isEmpty()) found.push_back(name + " \"" + text.toStdString() + "\"");
+            }
+        return found;
+    }
+
+    QTranslator translator;
+    test::TempFolder folder;
+    QtEventPump pump;
+    ClockSeededRandom random{[] { return std::uint64_t{42}; }};
+    test::FixedDate dates;
+    std::unique_ptr<Quarn> q = std::make_unique<Quarn>(Services{pump, random, dates, folder.path});
+    std::unique_ptr<Windows> windows = std::make_unique<Windows>(*q, pump);
+};
+
+TEST(Languages, EveryTextFitsItsControlInEveryLanguage) {
+    const QStringList languages = catalogue_languages();
+    EXPECT_EQ(languages.size(), 11);
+    for (const QString& language : QStringList{QString()} + languages) {
+        const InLanguage windows(language);
+        for (const std::string& control : windows.overflowing())
+            ADD_FAILURE() << (language.isEmpty() ? "English" : language.toStdString()) << ": " << control;
+    }
+}
+
+} // namespace
+} // namespace quarn::ui::testing

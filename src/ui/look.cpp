@@ -1,7 +1,11 @@
 // Twips, colours, fonts and the label and button builders.
 #include "look.h"
 
+#include "translation.h"
+
 #include <QPalette>
+
+#include <algorithm>
 
 namespace quarn::ui {
 
@@ -65,6 +69,28 @@ void set_framed(QLabel* label, bool framed) {
     label->setFrameShape(framed ? QFrame::Box : QFrame::NoFrame);
 }
 
+bool text_fits(const QFontMetrics& metrics, const QRect& room, int flags, const QString& text) {
+    const QRect needed = metrics.boundingRect(room, flags, text);
+    const int lines = std::max(1, (needed.height() + metrics.leading()) / std::max(1, metrics.lineSpacing()));
+    return needed.width() <= room.width() && (lines == 1 || needed.height() <= room.height());
+}
+
+QFont fitting_font(const QFont& designed, const QRect& room, int flags, const QString& text) {
+    if (!translated_windows() || text_fits(QFontMetrics(designed), room, flags, text)) return designed;
+    QFont font = designed;
+    for (double points = designed.pointSizeF() - 0.5; points >= designed.pointSizeF() / 3; points -= 0.5) {
+        font.setPointSizeF(points);
+        if (text_fits(QFontMetrics(font), room, flags, text)) break;
+    }
+    return font;
+}
+
+void fit_label(QLabel* label, const QFont& designed) {
+    const int flags = static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    const QFont font = fitting_font(designed, label->contentsRect(), flags, label->text());
+    if (font != label->font()) label->setFont(font);
+}
+
 QLabel* add_label(QWidget* parent, const QString& name, const QString& text, const QRect& where,
                   const LabelLook& look) {
     auto* label = new QLabel(text, parent);
@@ -80,12 +106,13 @@ QLabel* add_label(QWidget* parent, const QString& name, const QString& text, con
     if (look.background) set_background(label, *look.background);
     if (look.text) set_text_colour(label, *look.text);
     label->setAccessibleName(look.role.isEmpty() ? text : look.role);
+    fit_label(label, look.font);
     return label;
 }
 
 Caption add_caption(QWidget* parent, const QString& name, const QString& text, const QRect& where,
                     const LabelLook& look) {
-    return Caption(add_label(parent, name, text, where, look), look.role, look.announce);
+    return Caption(add_label(parent, name, text, where, look), look.role, look.announce, look.font);
 }
 
 WrapButton* add_button(QWidget* parent, const QString& name, const QString& text, const QRect& where,
@@ -93,10 +120,11 @@ WrapButton* add_button(QWidget* parent, const QString& name, const QString& text
     auto* button = new WrapButton(text, parent);
     button->setObjectName(name);
     button->setGeometry(where);
-    button->setFont(look.font);
     if (look.face) set_button_face(button, *look.face);
     if (!look.tooltip.isEmpty()) button->setToolTip(look.tooltip);
     button->setAccessibleName(text);
+    button->setFont(fitting_font(look.font, button->rect().adjusted(4, 4, -4, -4), Qt::AlignCenter | Qt::TextWordWrap,
+                                 text));
     return button;
 }
 

@@ -40,6 +40,17 @@ void set_text_colour(QWidget* widget, const QColor& colour);
 void set_button_face(QAbstractButton* button, const QColor& colour);
 void set_framed(QLabel* label, bool framed);
 
+// Whether the text, in these metrics, fits the room: no wider than it, and
+// wrapped into no more lines than it holds (one line may be taller: the
+// captions were drawn that way).
+bool text_fits(const QFontMetrics& metrics, const QRect& room, int flags, const QString& text);
+// In another language than English a text may not fit where the English
+// one does: there the font is made just small enough for it. English texts
+// keep the font they were drawn with.
+QFont fitting_font(const QFont& designed, const QRect& room, int flags, const QString& text);
+// The label's text in the largest size up to the designed one that fits.
+void fit_label(QLabel* label, const QFont& designed);
+
 struct LabelLook {
     QFont font{};
     bool centred = false;

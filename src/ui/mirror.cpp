@@ -24,6 +24,7 @@ void Caption::show(const Text& text, bool again) {
     if (text_.changed(text)) {
         shown_ = shown(text);
         label_->setText(shown_);
+        fit_label(label_, designed_);
         label_->setAccessibleName(shown_.isEmpty() ? role_ : role_ + QStringLiteral(": ") + shown_);
     } else if (!again) {
         return;

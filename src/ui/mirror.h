@@ -6,6 +6,7 @@
 #include "platform/window_model.h"
 #include "shell/quarn.h"
 
+#include <QFont>
 #include <QLabel>
 #include <QString>
 #include <QWidget>
@@ -44,8 +45,10 @@ enum class Announce { never, every_change, words_only };
 class Caption {
 public:
     Caption() = default;
-    Caption(QLabel* label, QString role, Announce announce = Announce::never)
-        : label_(label), role_(std::move(role)), announce_(announce) {}
+    // designed: the font the caption was drawn with, which a longer text in
+    // another language may have to shrink.
+    Caption(QLabel* label, QString role, Announce announce, QFont designed)
+        : label_(label), role_(std::move(role)), announce_(announce), designed_(std::move(designed)) {}
 
     // again: announce the caption even if it has not changed, for a caption
     // that means something new each time its window appears.
@@ -58,6 +61,7 @@ private:
     QLabel* label_ = nullptr;
     QString role_;
     Announce announce_ = Announce::never;
+    QFont designed_;
     Shown<Text> text_;
     QString shown_;
 };

@@ -8,6 +8,12 @@
 
 namespace quarn::ui {
 
+namespace {
+bool in_translation = false;
+} // namespace
+
+bool translated_windows() { return in_translation; }
+
 QString shown(const Text& text) {
     if (!text.translated()) return QString::fromStdString(text.words());
     std::vector<std::string> values;
@@ -33,6 +39,7 @@ QString use_desktop_language(QCoreApplication& app) {
     else
         delete qt;
     QCoreApplication::installTranslator(ours);
+    in_translation = true;
     return ours->language();
 }
 

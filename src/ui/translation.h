@@ -17,5 +17,7 @@ QString shown(const Text& text);
 // text in English. Qt's own buttons follow in the same language. The
 // language chosen, or "" for English.
 QString use_desktop_language(QCoreApplication& app);
+// Whether the windows speak another language than English.
+bool translated_windows();
 
 } // namespace quarn::ui

@@ -55,9 +55,7 @@ struct InLanguage {
     std::vector<std::string> overflowing() const {
         std::vector<std::string> found;
         auto runs_past = [](const QFontMetrics& metrics, const QRect& room, int flags, const QString& text) {
-            const QRect needed = metrics.boundingRect(room, flags, text);
-            const int lines = std::max(1, (needed.height() + metrics.leading()) / metrics.lineSpacing());
-            return needed.width() > room.width() || (lines > 1 && needed.height() > room.height());
+            return !text_fits(metrics, room, flags, text);
         };
         Windows& w = *windows;
         for (QWidget* top : std::initializer_list<QWidget*>{&w.main_menu, &w.enter_names, &w.game_length,

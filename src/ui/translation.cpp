@@ -23,8 +23,16 @@ QString shown(const Text& text) {
     return QString::fromStdString(fill_in(words.toStdString(), values));
 }
 
-QString use_desktop_language(QCoreApplication& app) {
-    const QLocale desktop = QLocale::system();
+QString use_desktop_language(QCoreApplication& app) { return use_language(app, QLocale::system()); }
+
+QString catalogue_for(const QLocale& locale) {
+    QTranslator catalogue;
+    return catalogue.load(locale, QStringLiteral("quarn"), QStringLiteral("_"), QStringLiteral(":/i18n"))
+               ? catalogue.language()
+               : QString();
+}
+
+QString use_language(QCoreApplication& app, const QLocale& desktop) {
     auto* ours = new QTranslator(&app);
     if (!ours->load(desktop, QStringLiteral("quarn"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
         delete ours;

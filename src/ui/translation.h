@@ -3,6 +3,7 @@
 #include "platform/text.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QString>
 
 namespace quarn::ui {
@@ -17,6 +18,11 @@ QString shown(const Text& text);
 // text in English. Qt's own buttons follow in the same language. The
 // language chosen, or "" for English.
 QString use_desktop_language(QCoreApplication& app);
+// The same for a given language and region.
+QString use_language(QCoreApplication& app, const QLocale& locale);
+// The language of the catalogue the windows take for a desktop's language
+// and region, or "" when there is none (the windows stay English).
+QString catalogue_for(const QLocale& locale);
 // Whether the windows speak another language than English.
 bool translated_windows();
 

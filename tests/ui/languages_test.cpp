@@ -92,6 +92,35 @@ struct InLanguage {
     std::unique_ptr<Windows> windows = std::make_unique<Windows>(*q, pump);
 };
 
+// A regional variant takes its language's catalogue; a language without one,
+// and no language at all, leave the windows in English. The suites run once
+// in English and once on a German desktop.
+TEST(Languages, TheDesktopsLanguageChoosesTheCatalogue) {
+    const std::pair<const char*, const char*> desktops[] = {
+        {"de_DE", "de"}, {"de_AT", "de"}, {"de_CH", "de"}, {"pt_PT", "pt"}, {"pt_BR", "pt"}, {"uk_UA", "uk"},
+        {"sv_FI", "sv"}, {"en_GB", ""},   {"ja_JP", ""},   {"C", ""}};
+    for (auto [desktop, catalogue] : desktops)
+        EXPECT_EQ(catalogue_for(QLocale(QString::fromLatin1(desktop))).left(2).toStdString(), catalogue) << desktop;
+    const QString expected = qEnvironmentVariable("QUARN_EXPECTED_LANGUAGE");
+    EXPECT_EQ(translated_windows(), !expected.isEmpty());
+    EXPECT_EQ(shown(say("GAME OVER")) == QStringLiteral("GAME OVER"), expected.isEmpty());
+}
+
+// In English every text is the one the program has always shown, byte for
+// byte, whatever the translation machinery does.
+TEST(Languages, EnglishIsExactlyTheProgramsOwnWords) {
+    if (translated_windows()) GTEST_SKIP() << "the English run checks this";
+    const InLanguage english{QString()};
+    const Windows& w = *english.windows;
+    EXPECT_EQ(shown(say("Are you ready %1", "Ann")), QStringLiteral("Are you ready Ann"));
+    EXPECT_EQ(w.game_screen.findChild<QLabel*>(QStringLiteral("Label11"))->text(), QStringLiteral("Ann's turn"));
+    EXPECT_EQ(w.game_screen.findChild<QLabel*>(QStringLiteral("Lbl_round"))->text(), QStringLiteral("Round  10"));
+    EXPECT_EQ(w.game_screen.findChild<QLabel*>(QStringLiteral("label_score"))->text(), QStringLiteral("Time Up !"));
+    EXPECT_EQ(w.game_screen.check_button()->text(), QStringLiteral("Finished ! Check  Word(s)"));
+    EXPECT_EQ(w.new_hiscore.findChild<QLabel*>(QStringLiteral("Lbl_name"))->text(), QStringLiteral("Well Done Ann"));
+    EXPECT_EQ(w.main_menu.game_button(2)->text(), QStringLiteral("Mix 'N Match"));
+}
+
 TEST(Languages, EveryTextFitsItsControlInEveryLanguage) {
     const QStringList languages = catalogue_languages();
     EXPECT_EQ(languages.size(), 11);

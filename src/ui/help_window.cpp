@@ -2,19 +2,13 @@
 #include "help_window.h"
 
 #include "look.h"
+#include "user_guide.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QKeyEvent>
 #include <QTextBrowser>
 
 namespace quarn::ui {
-
-QString user_guide() {
-    QFile file(QStringLiteral(":/text/user_guide.html"));
-    if (!file.open(QIODevice::ReadOnly)) return QString();
-    return QString::fromUtf8(file.readAll());
-}
 
 HelpWindow::HelpWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q, dispatch) {
     setObjectName(QStringLiteral("form_help"));

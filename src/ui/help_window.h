@@ -26,7 +26,4 @@ private:
     QTextBrowser* guide_ = nullptr;
 };
 
-// The user guide as rich text, as it is stored with the program.
-QString user_guide();
-
 } // namespace quarn::ui

@@ -34,6 +34,14 @@ constexpr Block guide[] = {
                              "missing, Quarn tells you what it is. After every game you choose the game and its length again; "
                              "the names stay.")},
     {Look::section, QT_TRANSLATE_NOOP("quarn::ui::UserGuide",
+                             "Playing in another language")},
+    {Look::paragraph, QT_TRANSLATE_NOOP("quarn::ui::UserGuide",
+                             "When word packs are installed, the main menu has a <b>Language</b> menu: English first, then "
+                             "every other language by its own name. Choose one, and from then on the dictionary, the words "
+                             "to unscramble and the letters on the board are that language's, until you choose another; Quarn "
+                             "remembers your choice for the next time. Each language keeps its own high-score tables. While "
+                             "a game is being played the menu is greyed out.")},
+    {Look::section, QT_TRANSLATE_NOOP("quarn::ui::UserGuide",
                              "Setting the length of the game")},
     {Look::paragraph, QT_TRANSLATE_NOOP("quarn::ui::UserGuide",
                              "Press <b>Enter length of Game</b> and move the slider to any whole number of minutes from 2 to "

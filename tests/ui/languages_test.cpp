@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace quarn::ui::testing {
 namespace {
 
@@ -129,6 +131,34 @@ TEST(Languages, EveryTextFitsItsControlInEveryLanguage) {
         for (const std::string& control : windows.overflowing())
             ADD_FAILURE() << (language.isEmpty() ? "English" : language.toStdString()) << ": " << control;
     }
+}
+
+// For translators, not run by default (--gtest_also_run_disabled_tests):
+// how much longer than the English each caption and button may grow before
+// it no longer fits its box at its size, as "room<TAB>text" lines.
+TEST(Languages, DISABLED_RoomForEachText) {
+    const InLanguage english{QString()};
+    const Windows& w = *english.windows;
+    for (const QWidget* top : std::initializer_list<const QWidget*>{&w.main_menu, &w.enter_names, &w.game_length,
+                                                                    &w.game_screen, &w.show_score, &w.checking_words,
+                                                                    &w.new_hiscore, &w.winner, &w.about, &w.help})
+        for (const QWidget* control : top->findChildren<const QWidget*>()) {
+            QString text;
+            QRect room;
+            int flags = Qt::AlignCenter | Qt::TextWordWrap;
+            if (auto* label = qobject_cast<const QLabel*>(control)) {
+                text = label->text(), room = label->contentsRect();
+                flags = static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+            } else if (auto* button = qobject_cast<const QAbstractButton*>(control)) {
+                text = button->text(), room = button->rect().adjusted(4, 4, -4, -4);
+            }
+            if (text.isEmpty()) continue;
+            // The longest text of five-letter words, in the control's font, that fits where the text does.
+            auto words = [](int length) { return QStringLiteral("xxxxx ").repeated(length / 6 + 1).left(length); };
+            int longest = static_cast<int>(text.size());
+            while (text_fits(control->fontMetrics(), room, flags, words(longest + 1))) ++longest;
+            std::printf("%d%%\t%s\n", 100 * longest / static_cast<int>(text.size()), text.toStdString().c_str());
+        }
 }
 
 } // namespace

@@ -11,6 +11,7 @@ catalogue:
     up (lupdate names the context after the class around a text).
 
 Usage: check-translations.py LUPDATE [SOURCE_DIR]
+       check-translations.py --file CATALOGUE.ts   (that file alone, as it stands)
 """
 import re
 import shutil
@@ -51,6 +52,12 @@ def main() -> int:
     if len(sys.argv) < 2:
         print(__doc__)
         return 2
+    if sys.argv[1] == "--file" and len(sys.argv) == 3:
+        problems = problems_of(Path(sys.argv[2]), Path("."))
+        for problem in problems:
+            print(problem)
+        print(f"{len(problems)} problem(s)")
+        return 1 if problems else 0
     lupdate = sys.argv[1]
     source_dir = Path(sys.argv[2] if len(sys.argv) > 2 else Path(__file__).resolve().parent.parent)
     catalogues = sorted((source_dir / "translations").glob("quarn_*.ts"))

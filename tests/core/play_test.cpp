@@ -801,24 +801,16 @@ TEST_F(Shell, WordPacksArePlayedInTheirOwnFolderAndEnglishIsLeftAsItWas) {
     // The choice is remembered; a pack that cannot be played leaves the
     // player in English, told why, and is refused from the menu the same way.
     choose_language(q, 2);
-    test::World again;
-    again.write_standard_files();
-    std::filesystem::copy(world.dir, again.dir, std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
-    std::filesystem::copy(world.packs.path, again.packs.path, std::filesystem::copy_options::recursive);
-    EXPECT_EQ(again.start().working_directory, again.dir / "uk");
-    std::filesystem::remove(again.dir / "uk" / "dictionary.dic");
-    std::filesystem::remove(again.packs.path / "uk" / "dictionary.dic");
-    test::World broken;
-    broken.write_standard_files();
-    std::filesystem::copy(again.dir, broken.dir, std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
-    std::filesystem::copy(again.packs.path, broken.packs.path, std::filesystem::copy_options::recursive);
-    Quarn& fallen_back = broken.start();
-    EXPECT_EQ(fallen_back.working_directory, broken.dir);
-    ASSERT_EQ(broken.pump.box_texts().size(), 1u);
-    EXPECT_EQ(broken.pump.box_texts()[0].find("The words of \u0423\u043a\u0440\u0430\u0457\u043d\u0441\u044c\u043a\u0430 cannot be played: the file dictionary.dic is missing"), 0u);
+    EXPECT_EQ(world.start().working_directory, world.dir / "uk");
+    for (const auto& folder : {world.dir, world.packs.path}) std::filesystem::remove(folder / "uk" / "dictionary.dic");
+    world.pump.boxes.clear();
+    Quarn& fallen_back = world.start();
+    EXPECT_EQ(fallen_back.working_directory, world.dir);
     choose_language(fallen_back, 2);
     EXPECT_EQ(fallen_back.form_options.word_language, 0u);
-    EXPECT_EQ(broken.pump.box_texts().size(), 2u);
+    const std::string missing = "cannot be played: the file dictionary.dic is missing from the folder";
+    ASSERT_EQ(world.pump.box_texts().size(), 2u);
+    for (const std::string& box : world.pump.box_texts()) EXPECT_NE(box.find(missing), std::string::npos) << box;
 }
 
 TEST_F(Shell, NamesAreCountedOnEveryEditAndTheGameLengthTakesTheLastTick) {

@@ -62,7 +62,7 @@ fi
 
 case $QUARN_ORCA_STAGE in
 display) exec env QUARN_ORCA_STAGE=bus bash "$here/with-xvfb.sh" bash "$0" ;;
-bus) exec env QUARN_ORCA_STAGE=session dbus-run-session -- bash "$0" 2> >(grep -v 'Failed to set fd limit' >&2) ;;
+bus) exec env QUARN_ORCA_STAGE=session dbus-run-session -- bash "$0" 2> >(grep -v -e 'Failed to set fd limit' -e 'SpiRegistry daemon is running' -e '^X connection to .* broken' >&2) ;;
 session) ;;
 *) echo "unknown stage $QUARN_ORCA_STAGE" >&2; exit 2 ;;
 esac
@@ -121,15 +121,30 @@ poll 10 wm_up || skip "the openbox window manager did not start"
 
 debug=$out/orca-debug.out
 : >"$debug"
-# Orca writes its debug file through an 8 KB buffer, so its last lines could
-# wait there for as long as it has nothing more to say. Its start-up file of
-# customisations makes the file line-buffered: each line is there to read as
-# soon as it is written.
+# Orca runs the file orca-customizations.py of its settings folder as it
+# starts. Here it does two things. Orca writes its debug file through an 8 KB
+# buffer, so its last lines could wait there for as long as it has nothing more
+# to say: the file becomes line-buffered, each line there to read as soon as it
+# is written. And each time Orca silences what it is saying (at a key press,
+# when a window loses the focus), the file gets a line "SPEECH STOPPED", so that
+# the record shows which words a player would not have heard to the end.
 mkdir -p "$XDG_DATA_HOME/orca"
 cat >"$XDG_DATA_HOME/orca/orca-customizations.py" <<'PY'
 import orca.debug
+import orca.speech
+
 if orca.debug.debugFile:
     orca.debug.debugFile.reconfigure(line_buffering=True)
+
+_stop = orca.speech.stop
+
+
+def _logged_stop():
+    orca.debug.println(orca.debug.LEVEL_INFO, "SPEECH STOPPED", True)
+    _stop()
+
+
+orca.speech.stop = _logged_stop
 PY
 # No speech server: Orca writes every utterance to its debug file all the same
 # ("SPEECH: Not available" in the file). Orca's speech-dispatcher client would

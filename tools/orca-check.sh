@@ -62,7 +62,7 @@ fi
 
 case $QUARN_ORCA_STAGE in
 display) exec env QUARN_ORCA_STAGE=bus bash "$here/with-xvfb.sh" bash "$0" ;;
-bus) exec env QUARN_ORCA_STAGE=session dbus-run-session -- bash "$0" 2> >(grep -v -e 'Failed to set fd limit' -e 'SpiRegistry daemon is running' -e '^X connection to .* broken' >&2) ;;
+bus) exec env QUARN_ORCA_STAGE=session dbus-run-session -- bash "$0" 2> >(grep -v -e '^dbus-daemon\[' -e 'SpiRegistry daemon is running' -e '^X connection to .* broken' >&2) ;;
 session) ;;
 *) echo "unknown stage $QUARN_ORCA_STAGE" >&2; exit 2 ;;
 esac
@@ -155,7 +155,7 @@ orca_pid=$!
 pids+=("$orca_pid")
 disown "$orca_pid" # its end by SIGKILL below is no news
 orca_up() { grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$debug"; }
-orca_alive() { kill -0 "$orca_pid"; }
+orca_alive() { kill -0 "$orca_pid" 2>/dev/null; }
 started=false
 for _ in $(seq 600); do # 30 s
     if orca_up; then started=true; break; fi

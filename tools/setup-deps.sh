@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
           fonts-liberation2 xvfb xdotool imagemagick x11-utils appstream desktop-file-utils
-          debhelper lintian)
+          debhelper lintian
+          orca openbox at-spi2-core dbus-daemon)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -37,7 +37,7 @@ if [ -z "${QUARN_ORCA_STAGE:-}" ]; then
     [ -x "$program" ] || { echo "FAIL: no program at $program (build it first)" >&2; exit 1; }
     command -v orca >/dev/null || skip "Orca is not installed (apt-get install orca)"
     command -v openbox >/dev/null || skip "openbox is not installed (apt-get install openbox)"
-    command -v dbus-run-session >/dev/null || skip "dbus-run-session is missing (apt-get install dbus-bin)"
+    command -v dbus-run-session >/dev/null || skip "dbus-run-session is missing (apt-get install dbus-daemon)"
     [ -x /usr/libexec/at-spi-bus-launcher ] || skip "the accessibility bus is missing (apt-get install at-spi2-core)"
     command -v xdotool >/dev/null || skip "xdotool is missing (tools/setup-deps.sh installs it)"
     # Debian's own Python, where Orca's bindings are (not one a version manager puts first).

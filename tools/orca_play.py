@@ -192,7 +192,8 @@ class Transcript:
         return cls.GAP + max(words, 1) / cls.WORDS_PER_SECOND
 
     def fates(self):
-        """For each utterance, None when heard to the end, else why not."""
+        """Why an utterance was not heard to the end, by its place in
+        entries; utterances heard whole are left out."""
         fate = {}
         queue = []  # (index, start, end) not yet over
         free = 0.0

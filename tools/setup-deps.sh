@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(build-essential cmake qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
           fonts-liberation2 fonts-dejavu-core xvfb xdotool imagemagick x11-utils appstream desktop-file-utils
           debhelper lintian python3 weston libweston-10-dev pkgconf qt6-wayland
+          orca openbox at-spi2-core dbus-daemon
           # The word lists and hunspell dictionaries the word packs are built from.
           wngerman wfrench wspanish witalian wportuguese wdutch wswedish wdanish wpolish
           wukrainian wbulgarian hunspell-de-de hunspell-fr hunspell-es hunspell-it

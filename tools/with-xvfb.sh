@@ -16,8 +16,11 @@ command -v Xvfb >/dev/null || { echo "SKIP: Xvfb not found (tools/setup-deps.sh 
 
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/quarn-xvfb.XXXXXX")
 # -noreset: otherwise the server resets whenever its last client leaves, and
-# a program that connects during the reset fails to start.
-Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+# a program that connects during the reset fails to start. -r: keys never
+# repeat, as a script's key, pressed and let go at once, can still be held
+# down past the repeat delay when the machine stalls, and its repeat would be
+# a key the script never pressed.
+Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset -r 3>"$tmp/display" 2>"$tmp/xvfb.log" &
 xvfb=$!
 cleanup() {
     kill "$xvfb" 2>/dev/null || true

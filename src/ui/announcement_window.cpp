@@ -2,9 +2,12 @@
 // form_winner.
 #include "announcement_window.h"
 
+#include "accessibility.h"
 #include "look.h"
+#include "translation.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 
 namespace quarn::ui {
@@ -36,14 +39,29 @@ QFrame* AnnouncementWindow::add_outline(const QRect& where, int width, const QCo
 
 PlayerAnnouncementWindow::PlayerAnnouncementWindow(Quarn& q, Dispatch& dispatch, const Announcement& model,
                                                    const QString& name, const QString& title, QSize client,
-                                                   const QColor& background, QPoint place_twips)
-    : AnnouncementWindow(q, dispatch, name, title, client, background), model_(model), place_(place_twips) {}
+                                                   const QColor& background, QPoint place_twips,
+                                                   const char* sentence)
+    : AnnouncementWindow(q, dispatch, name, title, client, background), model_(model), place_(place_twips),
+      sentence_(sentence) {
+    // Shown without taking the keyboard from the play window, where the
+    // players go on, so that no window taking it over cuts the reading off.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+    set_accessible_role(this, QAccessible::Notification);
+}
+
+void PlayerAnnouncementWindow::read_as_one() {
+    for (QLabel* label : findChildren<QLabel*>()) set_accessible_role(label, QAccessible::Paragraph);
+}
 
 void PlayerAnnouncementWindow::render() {
-    // Read out each time it appears, the same player as last time too.
-    const bool appeared = mirror_.render(*this, model_, [this] { place_on_screen(*this, place_.x(), place_.y()); });
-    name_.show(model_.name_caption, appeared);
-    score_.show(model_.score_caption, appeared);
+    name_.show(model_.name_caption);
+    score_.show(model_.score_caption);
+    // What screen readers say as the window shows, set before it does.
+    if (model_.visible && !isVisible())
+        setAccessibleName(QCoreApplication::translate("quarn", sentence_)
+                              .arg(shown(model_.name_caption), qs(model_.score_caption)));
+    mirror_.render(*this, model_, [this] { place_on_screen(*this, place_.x(), place_.y()); });
 }
 
 CheckingWordsWindow::CheckingWordsWindow(Quarn& q, Dispatch& dispatch)
@@ -61,13 +79,14 @@ void CheckingWordsWindow::render() {
 NewHiscoreWindow::NewHiscoreWindow(Quarn& q, Dispatch& dispatch)
     : PlayerAnnouncementWindow(q, dispatch, q.form_new_hiscore, QStringLiteral("form_new_hiscore"),
                                QStringLiteral("New high score"), twips_size(10770, 6660), qcolor(colours::red),
-                               QPoint(3915, 840)) {
+                               QPoint(3915, 840),
+                               //: Read out as the new high score shows: %1 is "Well Done" and the name.
+                               QT_TRANSLATE_NOOP("quarn", "%1: a new high score of %2")) {
     add_outline(twips_rect(90, 105, 10605, 6465), 12, qcolor(colours::darkest_red));
 
     name_ = add_caption(this, QStringLiteral("Lbl_name"), QString(), twips_rect(180, 180, 10410, 1395),
                         {.font = comic(48, true), .centred = true, .background = qcolor(colours::dark_red),
-                         .text = qcolor(colours::yellow), .wrap = false, .role = QStringLiteral("player"),
-                         .announce = Announce::every_change});
+                         .text = qcolor(colours::yellow), .wrap = false, .role = QStringLiteral("player")});
 
     // The black copy goes in first, 45 twips lower, to lie under the text as its shadow.
     // Both stay inside the border, whose inner edges lie at 270 and 10515
@@ -84,12 +103,15 @@ NewHiscoreWindow::NewHiscoreWindow(Quarn& q, Dispatch& dispatch)
 
     score_ = add_caption(this, QStringLiteral("Lbl_score"), QStringLiteral("0000"), twips_rect(3390, 4500, 4080, 1740),
                          {.font = comic(72, true), .centred = true, .text = QColor(255, 255, 192), .wrap = false,
-                          .role = QStringLiteral("score"), .announce = Announce::every_change});
+                          .role = QStringLiteral("score")});
+    read_as_one();
 }
 
 WinnerWindow::WinnerWindow(Quarn& q, Dispatch& dispatch)
     : PlayerAnnouncementWindow(q, dispatch, q.form_winner, QStringLiteral("form_winner"), QStringLiteral("Winner"),
-                               twips_size(11100, 8190), qcolor(colours::yellow), QPoint(1950, 2535)) {
+                               twips_size(11100, 8190), qcolor(colours::yellow), QPoint(1950, 2535),
+                               //: Read out as the winner shows: %1 is the winner's name.
+                               QT_TRANSLATE_NOOP("quarn", "The winner is %1 with a score of %2")) {
     add_outline(twips_rect(150, 135, 10815, 7920), 20, qcolor(colours::darkest_red));
 
     const QColor red = qcolor(colours::red), dark_red = qcolor(colours::darker_red);
@@ -101,7 +123,7 @@ WinnerWindow::WinnerWindow(Quarn& q, Dispatch& dispatch)
 
     name_ = add_caption(this, QStringLiteral("Label3"), QStringLiteral("Label3"), twips_rect(465, 1920, 10095, 1635),
                         {.font = comic(72, true), .centred = true, .text = qcolor(colours::blue), .wrap = false,
-                         .role = QStringLiteral("winner"), .announce = Announce::every_change});
+                         .role = QStringLiteral("winner")});
 
     add_label(this, QStringLiteral("Label6"), QStringLiteral("With a score of"), twips_rect(750, 3495, 10335, 2055),
               {.font = comic(60, true), .text = dark_red, .wrap = false, .role = QStringLiteral("shadow")});
@@ -110,7 +132,8 @@ WinnerWindow::WinnerWindow(Quarn& q, Dispatch& dispatch)
 
     score_ = add_caption(this, QStringLiteral("Label4"), QStringLiteral("Label4"), twips_rect(495, 5400, 10095, 1845),
                          {.font = comic(72, true), .centred = true, .text = QColor(192, 0, 192), .wrap = false,
-                          .role = QStringLiteral("winning score"), .announce = Announce::every_change});
+                          .role = QStringLiteral("winning score")});
+    read_as_one();
 }
 
 } // namespace quarn::ui

@@ -27,21 +27,29 @@ protected:
 };
 
 // An announcement that names a player and a score, at its own place on the
-// screen, given in twips from the screen's top-left corner.
+// screen, given in twips from the screen's top-left corner. It comes and goes
+// on its own timer without taking the keyboard, and screen readers read it
+// whole as it shows: the sentence, marked for translation, with the
+// player's caption for %1 and the score for %2.
 class PlayerAnnouncementWindow : public AnnouncementWindow {
     Q_OBJECT
 public:
     PlayerAnnouncementWindow(Quarn& q, Dispatch& dispatch, const Announcement& model, const QString& name,
-                             const QString& title, QSize client, const QColor& background, QPoint place_twips);
+                             const QString& title, QSize client, const QColor& background, QPoint place_twips,
+                             const char* sentence);
     void render() override;
 
 protected:
     // Built by each window; render writes the model's captions into them.
     Caption name_, score_;
 
+    // Built: its labels, which the sentence already says, are not read again.
+    void read_as_one();
+
 private:
     const Announcement& model_;
     QPoint place_;
+    const char* sentence_;
 };
 
 // "Checking words": up while the dictionary is searched.

@@ -2,10 +2,13 @@
 // readers.
 #include "board_cursor.h"
 
+#include "accessibility.h"
 #include "look.h"
 #include "state/play_state.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
 
@@ -18,23 +21,26 @@ namespace {
 constexpr int ring_gap = 1;
 constexpr int ring_width = 3;
 constexpr int ring_reach = ring_gap + ring_width;
-
-const QString board_name = QStringLiteral("letter board");
 } // namespace
 
-BoardCursor::BoardCursor(QWidget* parent, std::function<QRect(int)> cells, std::function<void(int)> press,
-                         std::function<QString(int)> describe)
-    : QWidget(parent), cells_(std::move(cells)), press_(std::move(press)), describe_(std::move(describe)) {
+void CellLabel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && on_press_) on_press_(index_);
+    event->accept();
+}
+
+BoardCursor::BoardCursor(QWidget* parent, std::function<CellLabel*(int)> cells, std::function<void(int)> press)
+    : QWidget(parent), cells_(std::move(cells)), press_(std::move(press)) {
     setObjectName(QStringLiteral("board"));
     QRect area;
-    for (int i = 0; i < cell_count; ++i) area |= cells_(i);
+    for (int i = 0; i < cell_count; ++i) area |= cells_(i)->geometry();
     setGeometry(area.adjusted(-ring_reach, -ring_reach, ring_reach, ring_reach));
     // Only the keyboard stops here: the mouse still talks to the cells.
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAccessibleName(board_name);
-    setAccessibleDescription(
-        QStringLiteral("The arrow keys move over the cells; Space or Enter picks the cell under the cursor"));
+    setAccessibleName(QCoreApplication::translate("quarn", "letter board"));
+    // Read each time the board gets the keyboard, after every box: short, so
+    // that it holds up nothing said after it. The guide tells the rest.
+    setAccessibleDescription(QCoreApplication::translate("quarn", "arrow keys move, Space picks"));
 }
 
 bool BoardCursor::drawn() const { return shown_ && window()->focusWidget() == this; }
@@ -55,10 +61,19 @@ void BoardCursor::take_arrows_from(std::initializer_list<QWidget*> widgets) {
 }
 
 void BoardCursor::describe() {
-    const QString name = drawn() ? describe_(cell_) : board_name;
-    if (accessibleName() == name) return;
-    setAccessibleName(name);
-    if (drawn()) announce(this);
+    const int cell = drawn() ? cell_ : -1;
+    CellLabel* label = cell >= 0 ? cells_(cell) : nullptr;
+    if (cell != spoken_cell_) {
+        if (spoken_cell_ >= 0) cells_(spoken_cell_)->set_cursor(false);
+        spoken_cell_ = cell;
+        if (!label) return;
+        label->set_cursor(true);
+        spoken_name_ = label->accessibleName();
+        give_accessible_focus(label);
+    } else if (label && label->accessibleName() != spoken_name_) {
+        spoken_name_ = label->accessibleName();
+        refocus_accessibly(label);
+    }
 }
 
 void BoardCursor::move(int columns, int rows) {
@@ -103,7 +118,7 @@ bool BoardCursor::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QRect BoardCursor::ring_of(int cell) const {
-    return cells_(cell).translated(-pos()).adjusted(-ring_reach, -ring_reach, ring_reach, ring_reach);
+    return cells_(cell)->geometry().translated(-pos()).adjusted(-ring_reach, -ring_reach, ring_reach, ring_reach);
 }
 
 void BoardCursor::paintEvent(QPaintEvent*) {
@@ -115,16 +130,16 @@ void BoardCursor::paintEvent(QPaintEvent*) {
     painter.fillRect(outer, qcolor(colours::board_cursor));
 }
 
+// The window's next render says the cell under the cursor: after the board
+// itself, whose focus screen readers hear only once this handler is done.
 void BoardCursor::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     update();
-    describe();
 }
 
 void BoardCursor::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     update();
-    describe();
 }
 
 } // namespace quarn::ui

@@ -1,8 +1,10 @@
 // The keyboard's way onto the board. The cells take no keyboard focus, so the
 // board is one stop of the play window's Tab order, lying under the cells:
 // there the arrow keys move a cursor over the 65 cells, and Space or Enter
-// acts on the cell under it exactly as a click does.
+// acts on the cell under it exactly as a click does. Screen readers follow
+// the cursor: the cell under it has their focus.
 #pragma once
+#include <QLabel>
 #include <QString>
 #include <QWidget>
 
@@ -11,13 +13,33 @@
 
 namespace quarn::ui {
 
+// One letter cell of the board; a press of the left button picks it. Its
+// accessible name says what the eye sees of it.
+class CellLabel : public QLabel {
+    Q_OBJECT
+public:
+    CellLabel(int index, QWidget* parent, std::function<void(int)> on_press)
+        : QLabel(parent), index_(index), on_press_(std::move(on_press)) {}
+
+    // Whether the board's cursor stands on the cell while the board has the
+    // keyboard: then the cell has the screen readers' focus.
+    bool has_cursor() const { return has_cursor_; }
+    void set_cursor(bool here) { has_cursor_ = here; }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    int index_;
+    std::function<void(int)> on_press_;
+    bool has_cursor_ = false;
+};
+
 class BoardCursor : public QWidget {
     Q_OBJECT
 public:
-    // cells: where each cell lies in the parent. press: a click on a cell.
-    // describe: what a screen reader should hear of a cell.
-    BoardCursor(QWidget* parent, std::function<QRect(int)> cells, std::function<void(int)> press,
-                std::function<QString(int)> describe);
+    // cells: the 65 cells, lying in the parent. press: a click on a cell.
+    BoardCursor(QWidget* parent, std::function<CellLabel*(int)> cells, std::function<void(int)> press);
 
     int cell() const { return cell_; }
     // Drawn only once a cursor key has been used, and while the board has
@@ -30,9 +52,13 @@ public:
     // Arrow keys pressed on these widgets move the cursor too, so that they
     // always work the board, wherever the focus is.
     void take_arrows_from(std::initializer_list<QWidget*> widgets);
-    // Brings what screen readers hear up to date with the cell under the
-    // cursor, and reads out any change.
+    // Brings what screen readers hear up to date with the cursor: the cell
+    // it moves onto is said, and so is a change of the cell under it (a
+    // pick, a swap).
     void describe();
+    // The cell under the cursor is said again at the next describe, changed
+    // or not: a pick the game refused.
+    void say_again() { spoken_name_.clear(); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -46,11 +72,14 @@ private:
     void move(int columns, int rows);
     QRect ring_of(int cell) const;
 
-    std::function<QRect(int)> cells_;
+    std::function<CellLabel*(int)> cells_;
     std::function<void(int)> press_;
-    std::function<QString(int)> describe_;
     int cell_ = 0;
     bool shown_ = false;
+    // The cell that has the screen readers' focus (-1: none), and its name
+    // as they last heard it.
+    int spoken_cell_ = -1;
+    QString spoken_name_;
 };
 
 } // namespace quarn::ui

@@ -4,10 +4,12 @@
 #include "board/letter_grid.h"
 #include "look.h"
 #include "shell/main_menu.h"
+#include "translation.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
-#include <QMouseEvent>
+#include <QKeyEvent>
 #include <QProgressBar>
 
 #include <algorithm>
@@ -15,10 +17,25 @@
 namespace quarn::ui {
 
 namespace {
-QString cell_name(int index, const std::string& letter) {
-    const QString place =
-        QStringLiteral("cell row %1 column %2").arg(index / grid_columns + 1).arg(index % grid_columns + 1);
-    return letter.empty() ? place + QStringLiteral(", empty") : place + QStringLiteral(", letter ") + qs(letter);
+// What a screen reader hears of a cell, in the order a player wants it: the
+// letter, where it lies, then what marks it.
+QString cell_name(int index, const std::string& letter, bool white, bool picked, bool placed) {
+    //: A cell of the board: %1 is its letter, or the word for an empty cell.
+    QString name = QCoreApplication::translate("quarn", "%1, row %2 column %3")
+                       .arg(letter.empty() ? QCoreApplication::translate("quarn", "empty") : qs(letter),
+                            QString::number(index / grid_columns + 1), QString::number(index % grid_columns + 1));
+    //: A cell that belongs to the word area of the grid games.
+    if (white) name = QCoreApplication::translate("quarn", "%1, white").arg(name);
+    //: A cell picked, waiting for the second cell of a swap.
+    if (picked) name = QCoreApplication::translate("quarn", "%1, picked").arg(name);
+    //: A cell whose letter is placed for good: the game refused to pick it.
+    if (placed) name = QCoreApplication::translate("quarn", "%1, placed").arg(name);
+    return name;
+}
+
+// A seat's score as the players hear it.
+QString seat_score(const std::string& name, const std::string& score) {
+    return QCoreApplication::translate("quarn", "%1, score %2.").arg(qs(name), qs(score));
 }
 
 // The letters are drawn in the window's own family at 36 points. A letter
@@ -43,21 +60,7 @@ QFont cell_font(const QString& letter, int room) {
     smaller.setPointSizeF(letters.pointSizeF() * room / width);
     return smaller;
 }
-
-// What the keyboard's cursor tells of the cell under it: besides its place
-// and letter, what the eye sees of it.
-QString cell_state(int index, const Cell& cell) {
-    QString state = cell_name(index, cell.text);
-    if (cell.background == colours::white) state += QStringLiteral(", white");
-    if (!cell.framed) state += QStringLiteral(", picked");
-    return state;
-}
 } // namespace
-
-void CellLabel::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && on_press_) on_press_(index_);
-    event->accept();
-}
 
 GameScreenWindow::GameScreenWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q, dispatch) {
     setObjectName(QStringLiteral("form_game_screen"));
@@ -195,8 +198,7 @@ void GameScreenWindow::build_right_panel() {
     heading_ = add_caption(this, QStringLiteral("Label8"), QString(), twips_rect(5640, 120, 8895, 1095),
                            {.font = comic(36), .centred = true, .framed = true, .role = QStringLiteral("game")});
     turn_ = add_caption(this, QStringLiteral("Label11"), QString(), twips_rect(5640, 1320, 8895, 855),
-                        {.font = comic(26.25), .centred = true, .framed = true, .role = QStringLiteral("turn"),
-                         .announce = Announce::every_change});
+                        {.font = comic(26.25), .centred = true, .framed = true, .role = QStringLiteral("turn")});
 
     const QFont letter_font = comic(36);
     auto press = [this](int index) { dispatch_([index](Quarn& q) { cell_clicked(q.state, index); }); };
@@ -216,9 +218,7 @@ void GameScreenWindow::build_right_panel() {
         cells_[static_cast<std::size_t>(i)].label = label;
     }
     // Under the cells, after Exit and before the buttons below in the Tab order.
-    board_ = new BoardCursor(
-        this, [this](int i) { return cell(i)->geometry(); }, press,
-        [this](int i) { return cell_state(i, q_.form_game_screen.cells[static_cast<std::size_t>(i)]); });
+    board_ = new BoardCursor(this, [this](int i) { return cell(i); }, press);
     board_->lower();
 
     check_ = add_button(this, QStringLiteral("button_check"), QStringLiteral("Finished ! Check  Word(s)"),
@@ -234,7 +234,7 @@ void GameScreenWindow::build_right_panel() {
     counter_ = add_caption(this, QStringLiteral("label_score"), QStringLiteral("00000"), twips_rect(7680, 9240, 4455, 975),
                            {.font = times(36, true, true), .centred = true, .framed = true,
                             .background = qcolor(colours::yellow), .text = qcolor(colours::red),
-                            .role = QStringLiteral("counter"), .announce = Announce::words_only});
+                            .role = QStringLiteral("counter")});
 
     change_letter_ = add_button(this, QStringLiteral("button_change_letter"), QStringLiteral("Change Letter"),
                                 twips_rect(12240, 8400, 2655, 1815),
@@ -243,6 +243,8 @@ void GameScreenWindow::build_right_panel() {
     connect(change_letter_, &QPushButton::clicked, this,
             [this] { dispatch_([](Quarn& q) { change_letter_clicked(q); }); });
     board_->take_arrows_from({exit, check_, change_letter_});
+
+    announcer_ = new Announcer(this);
 }
 
 void GameScreenWindow::render() {
@@ -262,7 +264,8 @@ void GameScreenWindow::render() {
 
     for (std::size_t i = 0; i < names_.size(); ++i) {
         names_[i].show(m.names[i]);
-        scores_[i].show(m.scores[i]);
+        // A score counting up is told to screen readers once it has stopped.
+        scores_[i].show(m.scores[i], m.tally_seat == static_cast<int>(i));
     }
     for (std::size_t k = 0; k < high_scores_.size(); ++k) {
         const HighScoreRow& row = m.high_scores[k];
@@ -280,18 +283,30 @@ void GameScreenWindow::render() {
     // or "Out of time". The cursor, hidden until the first arrow, waits on
     // the top-left cell, and no ring of the last turn shows under the next
     // box. Each turn is read out as it starts.
-    const bool turn_changed = turn_running_.changed(q_.state.turn_running);
-    const bool turn_started = turn_changed && q_.state.turn_running;
+    const PlayState& s = q_.state;
+    const bool turn_changed = turn_running_.changed(s.turn_running);
     if (turn_changed) {
         board_->restart();
         board_->setFocus(Qt::OtherFocusReason);
+        if (s.turn_running) news_ << shown(m.turn_caption);
     }
     heading_.show(m.heading);
-    turn_.show(m.turn_caption, turn_started);
+    turn_.show(m.turn_caption);
     counter_heading_.show(m.counter_heading);
-    counter_.show(m.counter);
+    // The counter ticking down is no news; where it stops is, and its words.
+    counter_.show(m.counter, m.score_timer.enabled() && !m.counter.translated());
+
+    // A pick the game refuses (a letter placed in Pick 'N Mix) changes
+    // nothing on the board: the cell under the cursor is said again, as
+    // placed, until the cursor moves on.
+    if (placed_cell_ >= 0 && !(board_->drawn() && board_->cell() == placed_cell_)) placed_cell_ = -1;
+    const bool refused =
+        pick_refused_.changed(s.pick_refused) && s.pick_refused && board_->drawn() && s.clicked_cell == board_->cell();
+    if (refused) placed_cell_ = board_->cell();
     render_cells();
+    if (refused) board_->say_again();
     board_->describe();
+    render_news();
 
     // A button taken away while it has the keyboard (the check button while
     // a check runs) hands it back to the board, not on round to Exit.
@@ -313,7 +328,6 @@ void GameScreenWindow::render_cells() {
         if (view.text.changed(cell.text)) {
             view.label->setText(qs(cell.text));
             view.label->setFont(cell_font(view.label->text(), view.label->contentsRect().width()));
-            view.label->setAccessibleName(cell_name(static_cast<int>(i), cell.text));
         }
         if (view.background.changed(cell.background)) {
             QPalette p = view.label->palette();
@@ -321,7 +335,61 @@ void GameScreenWindow::render_cells() {
             view.label->setPalette(p);
         }
         if (view.framed.changed(cell.framed)) set_framed(view.label, cell.framed);
+        const int index = static_cast<int>(i);
+        const CellSpoken spoken{cell.text, cell.background == colours::white, !cell.framed, index == placed_cell_};
+        if (!view.spoken.changed(spoken)) continue;
+        // The cursor's cell is said again under a new object (BoardCursor::describe).
+        if (view.label->has_cursor()) renew_accessible(view.label);
+        view.label->setAccessibleName(cell_name(index, spoken.text, spoken.white, spoken.picked, spoken.placed));
     }
+}
+
+void GameScreenWindow::render_news() {
+    const GameScreenModel& m = q_.form_game_screen;
+    // News of a game that was left is no news in the next.
+    if (!m.visible) news_.clear();
+    // The counter's words: "Time Up !".
+    const bool time_up = m.counter.translated();
+    if (time_up_.changed(time_up) && time_up && q_.state.game_running) news_ << shown(m.counter);
+    // The seat's new score, once it has counted up.
+    if (m.tally_seat != tally_seat_) {
+        if (m.tally_seat < 0) {
+            const auto seat = static_cast<std::size_t>(tally_seat_);
+            news_ << seat_score(m.names[seat], m.scores[seat]);
+        }
+        tally_seat_ = m.tally_seat;
+    }
+    if (news_.isEmpty() || !isActiveWindow()) return;
+    announcer_->say(news_.join(QLatin1Char(' ')));
+    news_.clear();
+}
+
+QString GameScreenWindow::status() const {
+    const GameScreenModel& m = q_.form_game_screen;
+    //: The status key: the turn's counter under its heading ("Score: 985", "Time: 95").
+    QStringList said{QCoreApplication::translate("quarn", "%1: %2.").arg(shown(m.counter_heading), shown(m.counter))};
+    auto two_digits = [](const std::string& figure) { return qs(figure).rightJustified(2, QLatin1Char('0')); };
+    if (q_.state.game_time_left < 0)
+        said << QCoreApplication::translate("quarn", "The game time has run out.");
+    else if (m.clock_hours != "0")
+        said << QCoreApplication::translate("quarn", "Game time left: %1:%2:%3.")
+                    .arg(qs(m.clock_hours), two_digits(m.clock_minutes), two_digits(m.clock_seconds));
+    else
+        said << QCoreApplication::translate("quarn", "Game time left: %1:%2.")
+                    .arg(qs(m.clock_minutes), two_digits(m.clock_seconds));
+    for (std::size_t i = 0; i < m.names.size(); ++i)
+        if (!m.names[i].empty()) said << seat_score(m.names[i], m.scores[i]);
+    return said.join(QLatin1Char(' '));
+}
+
+// F2, the status key, reads where the game stands. Orca, the screen reader,
+// leaves F2 to the program in both its desktop and its laptop layout.
+void GameScreenWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F2 && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!event->isAutoRepeat()) announcer_->say(status());
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void GameScreenWindow::closeEvent(QCloseEvent* event) {

@@ -112,7 +112,7 @@ QLabel* add_label(QWidget* parent, const QString& name, const QString& text, con
 
 Caption add_caption(QWidget* parent, const QString& name, const QString& text, const QRect& where,
                     const LabelLook& look) {
-    return Caption(add_label(parent, name, text, where, look), look.role, look.announce, look.font);
+    return Caption(add_label(parent, name, text, where, look), look.role, look.font);
 }
 
 WrapButton* add_button(QWidget* parent, const QString& name, const QString& text, const QRect& where,

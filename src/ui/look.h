@@ -59,7 +59,6 @@ struct LabelLook {
     std::optional<QColor> text{};
     bool wrap = true;                   // long captions wrap inside their box
     QString role{};                     // what the label is, for screen readers
-    Announce announce = Announce::never; // which changes a screen reader reads out
 };
 
 // A label with its numbered name as object name. Captions sit at the top of

@@ -5,7 +5,6 @@
 #include "look.h"
 #include "translation.h"
 
-#include <QAccessible>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
@@ -14,26 +13,20 @@
 
 namespace quarn::ui {
 
-void announce(QWidget* widget) {
-    QAccessibleEvent event(widget, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
-}
-
-void Caption::show(const Text& text, bool again) {
+void Caption::show(const Text& text, bool quiet) {
     if (!label_) return;
     if (text_.changed(text)) {
         shown_ = shown(text);
+        // A label with a name of its own tells screen readers nothing when
+        // its text changes.
         label_->setText(shown_);
         fit_label(label_, designed_);
-        label_->setAccessibleName(shown_.isEmpty() ? role_ : role_ + QStringLiteral(": ") + shown_);
-    } else if (!again) {
-        return;
+        name_behind_ = true;
     }
-    const QString& caption = shown_;
-    bool number = false;
-    caption.toInt(&number);
-    if (announce_ == Announce::every_change || (announce_ == Announce::words_only && !number && !caption.isEmpty()))
-        announce(label_);
+    if (quiet || !name_behind_) return;
+    name_behind_ = false;
+    //: What a screen reader hears of a caption: what it is, and what it says.
+    label_->setAccessibleName(shown_.isEmpty() ? role_ : QCoreApplication::translate("quarn", "%1: %2").arg(role_, shown_));
 }
 
 namespace {

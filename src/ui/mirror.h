@@ -32,14 +32,6 @@ private:
     std::optional<T> last_;
 };
 
-// Tells assistive technology that what the widget says has changed, so that a
-// screen reader reads it out while the player looks elsewhere.
-void announce(QWidget* widget);
-
-// Which changes of a caption a screen reader is told of as they happen. A
-// counter ticks too fast to be read out; only its words are news.
-enum class Announce { never, every_change, words_only };
-
 // A label whose caption the program changes. Screen readers hear what the label
 // is together with what it says.
 class Caption {
@@ -47,23 +39,25 @@ public:
     Caption() = default;
     // designed: the font the caption was drawn with, which a longer text in
     // another language may have to shrink.
-    Caption(QLabel* label, QString role, Announce announce, QFont designed)
-        : label_(label), role_(std::move(role)), announce_(announce), designed_(std::move(designed)) {}
+    Caption(QLabel* label, QString role, QFont designed)
+        : label_(label), role_(std::move(role)), designed_(std::move(designed)) {}
 
-    // again: announce the caption even if it has not changed, for a caption
-    // that means something new each time its window appears.
-    void show(const Text& text, bool again = false);
+    // quiet: the caption changes too fast to be news (a counter ticking down,
+    // a score counting up). Each change of a label's name is an event for
+    // every screen reader, so its name catches up only once it is shown
+    // without quiet.
+    void show(const Text& text, bool quiet = false);
     // A caption that is the same in every language: a name or a number.
-    void show(const std::string& text, bool again = false) { show(Text::as_is(text), again); }
+    void show(const std::string& text, bool quiet = false) { show(Text::as_is(text), quiet); }
     QLabel* label() const { return label_; }
 
 private:
     QLabel* label_ = nullptr;
     QString role_;
-    Announce announce_ = Announce::never;
     QFont designed_;
     Shown<Text> text_;
     QString shown_;
+    bool name_behind_ = false; // the label's name is not yet the caption's
 };
 
 // Shows, hides and raises one top-level window as its model says. A window

@@ -1,10 +1,12 @@
 // The turn result window, form_show_score.
 #include "show_score_window.h"
 
+#include "accessibility.h"
 #include "look.h"
 #include "scores/score_windows.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QListWidget>
@@ -24,7 +26,7 @@ ShowScoreWindow::ShowScoreWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q, 
               {.font = comic(50.25, true), .text = qcolor(colours::red), .wrap = false});
     bonus_ = add_caption(this, QStringLiteral("bonus"), QStringLiteral("0000"), twips_rect(120, 1440, 4095, 1695),
                          {.font = comic(72, true), .centred = true, .text = dark_blue, .wrap = false,
-                          .role = QStringLiteral("points"), .announce = Announce::every_change});
+                          .role = QStringLiteral("points")});
     add_label(this, QStringLiteral("Label2"), QStringLiteral("Pts"), twips_rect(4080, 1920, 1935, 1215),
               {.font = comic(48, true), .centred = true, .text = dark_blue, .wrap = false});
 
@@ -41,6 +43,12 @@ ShowScoreWindow::ShowScoreWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q, 
     ok_ = add_button(this, QStringLiteral("button_ok"), QStringLiteral("OK"), twips_rect(4320, 4320, 1695, 1215),
                      {.font = comic(48)});
     connect(ok_, &QPushButton::clicked, this, [this] { dispatch_([](Quarn& q) { score_ok(q.state); }); });
+
+    // Screen readers read an alert whole as it opens: its name, the points
+    // first, then its description, the words found. Its labels, which the
+    // name already says, are not read again.
+    set_accessible_role(this, QAccessible::AlertMessage);
+    for (QLabel* label : findChildren<QLabel*>()) set_accessible_role(label, QAccessible::Paragraph);
 }
 
 void ShowScoreWindow::render() {
@@ -50,9 +58,18 @@ void ShowScoreWindow::render() {
         for (const std::string& word : m.found_list) list_->addItem(qs(word));
     }
     if (list_->isHidden() == m.found_list_visible) list_->setVisible(m.found_list_visible);
-    // Every result is read out, the same points as last time too.
+    bonus_.show(m.bonus);
+    // What screen readers say as the window opens.
+    if (m.visible && !isVisible()) {
+        setAccessibleName(QCoreApplication::translate("quarn", "You Scored %1 Pts").arg(qs(m.bonus)));
+        QStringList words;
+        if (m.found_list_visible)
+            for (const std::string& word : m.found_list) words << qs(word);
+        setAccessibleDescription(words.isEmpty() ? QString()
+                                                 : QCoreApplication::translate("quarn", "Words found: %1")
+                                                       .arg(words.join(QStringLiteral(", "))));
+    }
     const bool appeared = mirror_.render(*this, m, [this] { place_on_screen(*this, 7215, 2775); });
-    bonus_.show(m.bonus, appeared);
     // Each result opens with the keyboard on OK, so that Return or Space
     // answers it.
     if (appeared) ok_->setFocus(Qt::OtherFocusReason);

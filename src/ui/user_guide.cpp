@@ -102,9 +102,30 @@ constexpr Block guide[] = {
                              "Press <b>Tab</b> to go on to <b>Finished ! Check Word(s)</b> or <b>Change Letter</b> and "
                              "<b>Space</b> or <b>Return</b> to press it; an arrow key brings you back to the board. The cursor "
                              "is hidden again at the end of every turn and whenever you click a cell with the mouse.")},
+    {Look::section, QT_TRANSLATE_NOOP("quarn::ui::UserGuide",
+                             "Playing with a screen reader")},
     {Look::paragraph, QT_TRANSLATE_NOOP("quarn::ui::UserGuide",
-                             "A screen reader hears the cell under the cursor (its row, column and letter, and whether it is "
-                             "white or picked), whose turn it is, \"Time Up !\", the points of each turn and the winner.")},
+                             "Quarn can be played without seeing the screen, by keys alone, with a screen reader such as Orca, "
+                             "the one that comes with the desktop. Start the screen reader first, then Quarn. The menus, "
+                             "buttons, boxes and messages are read as you reach them.")},
+    {Look::paragraph, QT_TRANSLATE_NOOP("quarn::ui::UserGuide",
+                             "When your turn starts the reader says whose turn it is, and the keyboard is on the board. The "
+                             "first arrow key reads the top-left cell; every further arrow key reads the cell the cursor moves "
+                             "onto: first its letter (or \"empty\"), then its row and column, then \"white\" for a cell of the "
+                             "word area of Mix 'N Match and Pick 'N Mix, and \"picked\" for a cell you have picked. After each "
+                             "pick and each swap the cell under the cursor is read again as it is now. In Pick 'N Mix a letter "
+                             "that is already placed cannot be picked: that cell is read again with \"placed\".")},
+    {Look::paragraph, QT_TRANSLATE_NOOP("quarn::ui::UserGuide",
+                             "The counter of the turn is not read as it counts down, but \"Time Up !\" is. Press <b>F2</b> at "
+                             "any time during a game to hear where it stands: the counter under its heading (the points still "
+                             "to be won in Anagrams, the seconds left in the other games), the game time left, and the score "
+                             "of every player. Orca leaves <b>F2</b> to Quarn in both its desktop and its laptop keyboard "
+                             "layout.")},
+    {Look::paragraph, QT_TRANSLATE_NOOP("quarn::ui::UserGuide",
+                             "The turn result is read as it opens, the points first, then in Crossword the words that were "
+                             "found; <b>Return</b> answers it. Once the points have counted up, your new score is read, at the "
+                             "latest as the next turn starts. A new high score and the winner are read as they appear; the "
+                             "reading goes on after the window has closed itself.")},
     {Look::section, QT_TRANSLATE_NOOP("quarn::ui::UserGuide",
                              "The high-score tables")},
     {Look::paragraph, QT_TRANSLATE_NOOP("quarn::ui::UserGuide",

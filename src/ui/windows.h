@@ -2,6 +2,7 @@
 // rendered together: the pump renders them all at every pass of its loop.
 #pragma once
 #include "about_window.h"
+#include "accessibility.h"
 #include "announcement_window.h"
 #include "enter_names_window.h"
 #include "game_length_window.h"
@@ -27,6 +28,11 @@ public:
     void render_all();
 
 private:
+    // First of all, so that every widget below is made with the role screen
+    // readers are to know it by.
+    struct AccessibleRoles {
+        AccessibleRoles() { install_accessible_roles(); }
+    } roles_;
     // Before the windows, which keep a reference to the dispatcher.
     QtEventPump& pump_;
     Dispatch dispatch_;

@@ -481,6 +481,7 @@ TEST_F(Games, PickNMixOffersALetterAndPlacedLettersStayWhite) {
             EXPECT_NE(cells[0].text, "") << "cell 0 is filled again";
             cell_clicked(on.state, 20); // refused, and still waiting when the turn ends
             press_check();              // no early finish
+            world.pump.after(20, [&] { EXPECT_TRUE(on.state.pick_refused && on.state.clicked_cell == 20); });
         });
     });
     play_game(on);
@@ -513,7 +514,11 @@ TEST_F(Games, TheTallyCountsUpVisiblyButNeverForLong) {
         on.form_game_screen.scores[0] = "5";
         on.state.turn_time_left = points;
         const std::int64_t start = world.pump.now_ms();
+        // The seat counting up is marked while it counts, for screen readers.
+        int counting = -1;
+        if (points > 0) world.pump.after(1, [&] { counting = on.form_game_screen.tally_seat; });
         tally_score(world.pump, on.state, on.form_game_screen);
+        EXPECT_EQ(std::pair(counting, on.form_game_screen.tally_seat), std::pair(points > 0 ? 0 : -1, -1)) << points;
         EXPECT_EQ(on.form_game_screen.scores[0], std::to_string(std::min(5 + points, 32767)));
         EXPECT_NEAR(static_cast<double>(world.pump.now_ms() - start), std::min(points, 2000), 1) << points;
     }

@@ -193,13 +193,14 @@ TEST(QtEventPumpTest, ShowingWindowsNowPaintsThemAndShowsBusyUntilTheNextPass) {
 // real windows and the Qt pump: each key goes where the keyboard focus is.
 
 // The keys of a script, one a character: the arrows < > ^ v, Space _, Return ~,
-// the keypad's Enter @, Esc #, Tab |, Shift+Tab ! and Home H; = and } are a
-// Return and a Tab held down, one repeat of each; any other character is typed
-// as it is.
+// the keypad's Enter @, Esc #, Tab |, Shift+Tab !, Home H and the status key
+// F2 ?; = and } are a Return and a Tab held down, one repeat of each; any
+// other character is typed as it is.
 const std::map<QChar, int> named_keys{{'<', Qt::Key_Left}, {'>', Qt::Key_Right}, {'^', Qt::Key_Up}, {'v', Qt::Key_Down},
                                       {'_', Qt::Key_Space}, {'~', Qt::Key_Return}, {'=', Qt::Key_Return}, {'}', Qt::Key_Tab},
                                       {'@', Qt::Key_Enter}, {'#', Qt::Key_Escape}, {'|', Qt::Key_Tab},
-                                      {'!', Qt::Key_Backtab}, {'H', Qt::Key_Home}};
+                                      {'!', Qt::Key_Backtab}, {'H', Qt::Key_Home}, {'?', Qt::Key_F2}};
+
 
 class KeyboardTest : public UiTest {
 protected:
@@ -214,6 +215,7 @@ protected:
         QObject::connect(&poller_, &QTimer::timeout, [this] { poll(); });
         poller_.start(2);
         since_step_.start();
+        QObject::connect(windows->game_screen.announcer(), &Announcer::said, [this](const QString& text) { news << text; });
     }
 
     // Whether a window on screen has the keyboard: one just hidden keeps it
@@ -262,6 +264,15 @@ protected:
 
     BoardCursor& board() { return *windows->game_screen.board(); }
     Cells& cells = q->form_game_screen.cells;
+    QStringList news; // what screen readers were told as news, in order
+    // The cell that screen readers have as their focus, by the name they hear.
+    QString spoken_cell() const {
+        for (int i = 0; i < cell_count; ++i) {
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(windows->game_screen.cell(i));
+            if (face->state().focused) return face->text(QAccessible::Name);
+        }
+        return {};
+    }
 
 private:
     void poll() {
@@ -285,9 +296,9 @@ private:
         const bool result = windows->show_score.isVisible();
         const bool answer = box ? keyboard == box
                                 : result && !q->state.score_ok_clicked && keyboard == &windows->show_score;
-        // A move waits until the turn's loop has taken up the last press.
-        const bool move = !box && !result && q->state.turn_running && q->state.clicked_cell < 0 &&
-                          keyboard == &windows->game_screen;
+        // A move waits until the turn's loop has taken up the last press, or refused it.
+        const bool move = !box && !result && q->state.turn_running &&
+                          (q->state.clicked_cell < 0 || q->state.pick_refused) && keyboard == &windows->game_screen;
         if (steps_.front().first == When::answer ? !answer : !move) return;
         pending_ = true; // the key goes from Qt's loop, where the game may run nested
         QTimer::singleShot(0, [this] {
@@ -312,21 +323,34 @@ TEST_F(KeyboardTest, AnagramsWordPutInOrderCheckedAndScored) {
     then(When::answer, "~", [&] { EXPECT_NE(QApplication::activeModalWidget(), nullptr); });
     // The keyboard is on the board, its cursor hidden on the top-left cell
     // until the first arrow; t <-> c, t <-> a, on to the check button.
-    then(When::move, ">_>__>_|", [&] {
+    then(When::move, ">", [&] {
         EXPECT_TRUE(QApplication::focusWidget() == &board() && board().cell() == 0 && !board().drawn());
         for (Cell& cell : cells) cell.text.clear();
         cells[0].text = "t", cells[1].text = "c", cells[2].text = "a";
         q->state.word_length = 3;
     });
-    then(When::move, "~", [&] {
+    // Screen readers hear whose turn it is, then each cell the cursor moves
+    // onto and each change of it.
+    then(When::move, "_", [&] { EXPECT_EQ(news.join(' ') + "|" + spoken_cell(), "Ann's turn|t, row 1 column 1"); });
+    then(When::move, ">", [&] { EXPECT_EQ(spoken_cell(), "t, row 1 column 1, picked"); });
+    then(When::move, "__>_|", [&] { EXPECT_EQ(spoken_cell(), "c, row 1 column 2"); });
+    // The counter ticking down is no news for screen readers; where it stops is.
+    QLabel* counter = child<QLabel>(windows->game_screen, "label_score");
+    then(When::move, "~", [&, counter] {
         EXPECT_EQ(cells[0].text + cells[1].text + cells[2].text, "cat");
-        EXPECT_FALSE(board().drawn()) << "the cursor went with the keyboard";
+        EXPECT_FALSE(board().drawn() || !spoken_cell().isEmpty()) << "the cursor went with the keyboard";
+        EXPECT_EQ(counter->accessibleName(), "counter: 00000");
     });
-    then(When::answer, "=", [&] { EXPECT_GT(std::stoi(q->form_show_score.bonus), 0); });
+    then(When::answer, "=", [&, counter] {
+        EXPECT_GT(std::stoi(q->form_show_score.bonus), 0);
+        EXPECT_EQ(windows->show_score.accessibleName(), "You Scored " + qs(q->form_show_score.bonus) + " Pts");
+        EXPECT_EQ(counter->accessibleName(), "counter: " + counter->text());
+    });
     then(When::answer, "~~", [&] { EXPECT_FALSE(q->state.score_ok_clicked) << "a held Return answers no result"; });
     // Back from the board, where the result left the keyboard, to Exit; Yes.
     then(When::move, "!_", [&] {
         EXPECT_EQ(q->form_game_screen.scores[0], q->form_show_score.bonus);
+        EXPECT_EQ(news.join(' '), "Ann's turn Ann, score " + qs(q->form_show_score.bonus) + ". Ann's turn");
         EXPECT_TRUE(QApplication::focusWidget() == &board() && board().cell() == 0 && !board().drawn());
     });
     then(When::answer, "~");
@@ -340,8 +364,14 @@ TEST_F(KeyboardTest, PickNMixLettersPlacedWhiteAndScored) {
     then(When::move, "v_v_", offer("c"));
     then(When::move, "^~v>@", offer("a"));
     then(When::move, "^<_v>>_", offer("t"));
-    then(When::move, "_", [&] {
-        EXPECT_EQ(board().accessibleName(), QStringLiteral("cell row 2 column 3, letter t, white"));
+    // A pick refused is said as placed; the status key reads the counter,
+    // the game time and the scores.
+    then(When::move, "_", [&] { EXPECT_EQ(spoken_cell(), "t, row 2 column 3, white"); });
+    then(When::move, "?", [&] { EXPECT_EQ(spoken_cell(), "t, row 2 column 3, white, placed"); });
+    then(When::move, "<", [&] {
+        EXPECT_TRUE(news.back().startsWith("Time: ") && news.back().contains(". Game time left: ") &&
+                    news.back().endsWith(". Ann, score 0."))
+            << news.back().toStdString();
     });
     // The ring went with the turn. A Tab held down as the result opens
     // leaves the keyboard on OK; Esc answers.
@@ -357,6 +387,7 @@ TEST_F(KeyboardTest, PickNMixLettersPlacedWhiteAndScored) {
         EXPECT_EQ(child<QLabel>(windows->game_screen, "score_0")->text(), QStringLiteral("250"));
         EXPECT_EQ(child<QLabel>(windows->winner, "Label3")->text() + child<QLabel>(windows->winner, "Label4")->text(),
                   QStringLiteral("Ann250"));
+        EXPECT_EQ(windows->winner.accessibleName(), "The winner is Ann with a score of 250");
     });
     play(3, 50);
 }

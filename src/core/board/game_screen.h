@@ -48,6 +48,9 @@ struct GameScreenModel : WindowModel {
     int bar_value = 0;
     std::array<std::string, seat_count> names{};
     std::array<std::string, seat_count> scores{"00000", "00000", "00000", "00000"};
+    // The seat whose score is counting up after a turn, -1 when none: a
+    // screen reader hears the new score once, not at every point.
+    int tally_seat = -1;
     HighScoreTable high_scores{};
 
     // Right panel.

@@ -9,13 +9,19 @@ void cell_clicked(PlayState& state, int cell) {
         state.click_after_check = cell;
         return;
     }
-    if (state.turn_running && !state.turn_done && state.turn_time_left > 0) state.clicked_cell = cell;
+    if (state.turn_running && !state.turn_done && state.turn_time_left > 0) {
+        state.clicked_cell = cell;
+        state.pick_refused = false;
+    }
 }
 
 void take_pick(PlayState& state, GameScreenModel& screen, const CellRules& rules) {
     if (state.clicked_cell < 0) return;
     Cell& cell = screen.cells[static_cast<std::size_t>(state.clicked_cell)];
-    if (!rules.may_pick(cell)) return;
+    if (!rules.may_pick(cell)) {
+        state.pick_refused = true;
+        return;
+    }
     if (state.clicks_made >= 2) return; // a pair is always swapped in the pass that completes it
     cell.framed = false;
     ++state.clicks_made;

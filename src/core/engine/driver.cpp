@@ -44,6 +44,7 @@ void play_turn(Stage& stage, GameRules& rules) {
     // No click from before the turn is its first pick, not even one that Pick
     // 'N Mix refused in the last turn and left waiting.
     s.clicked_cell = s.click_after_check = -1;
+    s.pick_refused = false;
     s.check_requested = false;
     s.turn_running = true;
     while (s.turn_time_left >= 0 && !s.turn_done && !s.quit_requested) {
@@ -128,6 +129,7 @@ void tally_score(EventPump& pump, const PlayState& state, GameScreenModel& scree
     std::string& score = screen.scores[static_cast<std::size_t>(state.current_player)];
     const std::int64_t duration = std::min<std::int64_t>(points * tally_ms_per_point, longest_tally_ms);
     const std::int64_t start = pump.now_ms();
+    screen.tally_seat = state.current_player;
     for (int step = 1; step <= points; ++step) {
         // A seat's score is held within the range the tables can store.
         score = to_text(clamp_int16(static_cast<long long>(text_to_number(score)) + 1));
@@ -137,6 +139,7 @@ void tally_score(EventPump& pump, const PlayState& state, GameScreenModel& scree
         // without drawing every point, so that it never takes longer.
         if (pump.now_ms() < due) pump.wait_until(due);
     }
+    screen.tally_seat = -1;
 }
 
 void show_turn_result(EventPump& pump, PlayState& state, ShowScoreModel& result, int points) {

@@ -50,6 +50,9 @@ struct PlayState {
 
     // Grid picks: positions 1 and 2 are the first and second pick.
     int clicked_cell = 0; // -1 for no waiting click
+    // The game refused the waiting click as a pick (a letter already placed
+    // in Pick 'N Mix); a new click starts afresh.
+    bool pick_refused = false;
     int clicks_made = 0;
     std::array<std::string, 3> cell_letters{};
     std::array<int, 3> picked_cells{};

@@ -147,6 +147,82 @@
         <source>Round 1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>letter board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>arrow keys move, Space picks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a new high score of %2</source>
+        <extracomment>Read out as the new high score shows: %1 is &quot;Well Done&quot; and the name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The winner is %1 with a score of %2</source>
+        <extracomment>Read out as the winner shows: %1 is the winner&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, row %2 column %3</source>
+        <extracomment>A cell of the board: %1 is its letter, or the word for an empty cell.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, white</source>
+        <extracomment>A cell that belongs to the word area of the grid games.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, picked</source>
+        <extracomment>A cell picked, waiting for the second cell of a swap.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, placed</source>
+        <extracomment>A cell whose letter is placed for good: the game refused to pick it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, score %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>The status key: the turn&apos;s counter under its heading (&quot;Score: 985&quot;, &quot;Time: 95&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game time has run out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game time left: %1:%2:%3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game time left: %1:%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>What a screen reader hears of a caption: what it is, and what it says.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You Scored %1 Pts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words found: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quarn::ui</name>
@@ -162,6 +238,14 @@
     </message>
     <message>
         <source>Quarn has met an unexpected error and must close.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>border</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shadow</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -185,6 +269,17 @@
     </message>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quarn::ui::CheckingWordsWindow</name>
+    <message>
+        <source>Checking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking words</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -251,6 +346,124 @@
     </message>
     <message>
         <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quarn::ui::GameScreenWindow</name>
+    <message>
+        <source>Game Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game Time Remaining</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hours left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>h</source>
+        <extracomment>The unit after the hours of the game clock.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minutes left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>m</source>
+        <extracomment>The unit after the minutes of the game clock.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>seconds left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>s</source>
+        <extracomment>The unit after the seconds of the game clock.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>round</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of turns each player has had</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>game time remaining</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The scores shown above are the Highest scores after 4 rounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>players and scores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>player %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>score of player %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highest Scores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Psn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finished ! Check  Word(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>counter heading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>counter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Letter</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -337,6 +550,52 @@
     </message>
 </context>
 <context>
+    <name>quarn::ui::NewHiscoreWindow</name>
+    <message>
+        <source>New high score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After 4 rounds you have made it into the High Score Table with a score of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>score</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quarn::ui::ShowScoreWindow</name>
+    <message>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You Scored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>words found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>quarn::ui::UserGuide</name>
     <message>
         <source>Welcome to Quarn</source>
@@ -419,10 +678,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A screen reader hears the cell under the cursor (its row, column and letter, and whether it is white or picked), whose turn it is, &quot;Time Up !&quot;, the points of each turn and the winner.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The high-score tables</source>
         <translation type="unfinished"></translation>
     </message>
@@ -468,6 +723,53 @@
     </message>
     <message>
         <source>The board starts empty with one letter in the top-left cell. Click it, then click the cell where you want it: the letter lands there, turns white and cannot be moved again, and a new letter appears in the top-left cell. If you do not like the letter, press &lt;b&gt;Change Letter&lt;/b&gt; as often as you like. After 3 minutes the white letters are scored like Mix &apos;N Match: 50 points for every letter of every word found across or down, words inside words included.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playing in another language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When word packs are installed, the main menu has a &lt;b&gt;Language&lt;/b&gt; menu: English first, then every other language by its own name. Choose one, and from then on the dictionary, the words to unscramble and the letters on the board are that language&apos;s, until you choose another; Quarn remembers your choice for the next time. Each language keeps its own high-score tables. While a game is being played the menu is greyed out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playing with a screen reader</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quarn can be played without seeing the screen, by keys alone, with a screen reader such as Orca, the one that comes with the desktop. Start the screen reader first, then Quarn. The menus, buttons, boxes and messages are read as you reach them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When your turn starts the reader says whose turn it is, and the keyboard is on the board. The first arrow key reads the top-left cell; every further arrow key reads the cell the cursor moves onto: first its letter (or &quot;empty&quot;), then its row and column, then &quot;white&quot; for a cell of the word area of Mix &apos;N Match and Pick &apos;N Mix, and &quot;picked&quot; for a cell you have picked. After each pick and each swap the cell under the cursor is read again as it is now. In Pick &apos;N Mix a letter that is already placed cannot be picked: that cell is read again with &quot;placed&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The counter of the turn is not read as it counts down, but &quot;Time Up !&quot; is. Press &lt;b&gt;F2&lt;/b&gt; at any time during a game to hear where it stands: the counter under its heading (the points still to be won in Anagrams, the seconds left in the other games), the game time left, and the score of every player. Orca leaves &lt;b&gt;F2&lt;/b&gt; to Quarn in both its desktop and its laptop keyboard layout.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The turn result is read as it opens, the points first, then in Crossword the words that were found; &lt;b&gt;Return&lt;/b&gt; answers it. Once the points have counted up, your new score is read, at the latest as the next turn starts. A new high score and the winner are read as they appear; the reading goes on after the window has closed itself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quarn::ui::WinnerWindow</name>
+    <message>
+        <source>The Winner is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>winner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With a score of</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>winning score</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

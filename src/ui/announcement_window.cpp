@@ -33,7 +33,7 @@ QFrame* AnnouncementWindow::add_outline(const QRect& where, int width, const QCo
     QPalette p = outline->palette();
     p.setColor(QPalette::WindowText, colour);
     outline->setPalette(p);
-    outline->setAccessibleName(QStringLiteral("border"));
+    outline->setAccessibleName(QCoreApplication::translate("quarn::ui", "border"));
     return outline;
 }
 
@@ -65,9 +65,9 @@ void PlayerAnnouncementWindow::render() {
 }
 
 CheckingWordsWindow::CheckingWordsWindow(Quarn& q, Dispatch& dispatch)
-    : AnnouncementWindow(q, dispatch, QStringLiteral("form_checking_words"), QStringLiteral("Checking"),
+    : AnnouncementWindow(q, dispatch, QStringLiteral("form_checking_words"), tr("Checking"),
                          twips_size(3390, 945), qcolor(colours::red)) {
-    add_label(this, QStringLiteral("Label1"), QStringLiteral("Checking words"), twips_rect(120, 120, 3135, 735),
+    add_label(this, QStringLiteral("Label1"), tr("Checking words"), twips_rect(120, 120, 3135, 735),
               {.font = comic(20.25), .centred = true, .framed = true, .background = qcolor(colours::red),
                .text = qcolor(colours::light_yellow), .wrap = false});
 }
@@ -78,7 +78,7 @@ void CheckingWordsWindow::render() {
 
 NewHiscoreWindow::NewHiscoreWindow(Quarn& q, Dispatch& dispatch)
     : PlayerAnnouncementWindow(q, dispatch, q.form_new_hiscore, QStringLiteral("form_new_hiscore"),
-                               QStringLiteral("New high score"), twips_size(10770, 6660), qcolor(colours::red),
+                               tr("New high score"), twips_size(10770, 6660), qcolor(colours::red),
                                QPoint(3915, 840),
                                //: Read out as the new high score shows: %1 is "Well Done" and the name.
                                QT_TRANSLATE_NOOP("quarn", "%1: a new high score of %2")) {
@@ -86,7 +86,7 @@ NewHiscoreWindow::NewHiscoreWindow(Quarn& q, Dispatch& dispatch)
 
     name_ = add_caption(this, QStringLiteral("Lbl_name"), QString(), twips_rect(180, 180, 10410, 1395),
                         {.font = comic(48, true), .centred = true, .background = qcolor(colours::dark_red),
-                         .text = qcolor(colours::yellow), .wrap = false, .role = QStringLiteral("player")});
+                         .text = qcolor(colours::yellow), .wrap = false, .role = tr("player")});
 
     // The black copy goes in first, 45 twips lower, to lie under the text as its shadow.
     // Both stay inside the border, whose inner edges lie at 270 and 10515
@@ -94,16 +94,16 @@ NewHiscoreWindow::NewHiscoreWindow(Quarn& q, Dispatch& dispatch)
     // window's edge. The shadow has the text's width, so that both wrap alike,
     // and sits 75 twips to its right.
     const QString message =
-        QStringLiteral("After 4 rounds you have made it into the High Score Table with a score of:");
+        tr("After 4 rounds you have made it into the High Score Table with a score of:");
     const QFont message_font = comic(36, true);
     add_label(this, QStringLiteral("Label3"), message, twips_rect(405, 1665, 10035, 3165),
-              {.font = message_font, .centred = true, .text = qcolor(colours::black), .role = QStringLiteral("shadow")});
+              {.font = message_font, .centred = true, .text = qcolor(colours::black), .role = QCoreApplication::translate("quarn::ui", "shadow")});
     add_label(this, QStringLiteral("Label1"), message, twips_rect(330, 1620, 10035, 3165),
               {.font = message_font, .centred = true, .text = qcolor(colours::light_yellow)});
 
     score_ = add_caption(this, QStringLiteral("Lbl_score"), QStringLiteral("0000"), twips_rect(3390, 4500, 4080, 1740),
                          {.font = comic(72, true), .centred = true, .text = QColor(255, 255, 192), .wrap = false,
-                          .role = QStringLiteral("score")});
+                          .role = tr("score")});
     read_as_one();
 }
 
@@ -116,23 +116,23 @@ WinnerWindow::WinnerWindow(Quarn& q, Dispatch& dispatch)
 
     const QColor red = qcolor(colours::red), dark_red = qcolor(colours::darker_red);
     // Each dark copy goes in before its text so that it lies underneath as the shadow.
-    add_label(this, QStringLiteral("Label2"), QStringLiteral("The Winner is"), twips_rect(360, 240, 10335, 2055),
-              {.font = comic(72, true), .text = dark_red, .wrap = false, .role = QStringLiteral("shadow")});
-    add_label(this, QStringLiteral("Label1"), QStringLiteral("The Winner is"), twips_rect(435, 210, 10335, 2055),
+    add_label(this, QStringLiteral("Label2"), tr("The Winner is"), twips_rect(360, 240, 10335, 2055),
+              {.font = comic(72, true), .text = dark_red, .wrap = false, .role = QCoreApplication::translate("quarn::ui", "shadow")});
+    add_label(this, QStringLiteral("Label1"), tr("The Winner is"), twips_rect(435, 210, 10335, 2055),
               {.font = comic(72, true), .text = red, .wrap = false});
 
     name_ = add_caption(this, QStringLiteral("Label3"), QStringLiteral("Label3"), twips_rect(465, 1920, 10095, 1635),
                         {.font = comic(72, true), .centred = true, .text = qcolor(colours::blue), .wrap = false,
-                         .role = QStringLiteral("winner")});
+                         .role = tr("winner")});
 
-    add_label(this, QStringLiteral("Label6"), QStringLiteral("With a score of"), twips_rect(750, 3495, 10335, 2055),
-              {.font = comic(60, true), .text = dark_red, .wrap = false, .role = QStringLiteral("shadow")});
-    add_label(this, QStringLiteral("Label5"), QStringLiteral("With a score of"), twips_rect(825, 3480, 10335, 2055),
+    add_label(this, QStringLiteral("Label6"), tr("With a score of"), twips_rect(750, 3495, 10335, 2055),
+              {.font = comic(60, true), .text = dark_red, .wrap = false, .role = QCoreApplication::translate("quarn::ui", "shadow")});
+    add_label(this, QStringLiteral("Label5"), tr("With a score of"), twips_rect(825, 3480, 10335, 2055),
               {.font = comic(60, true), .text = red, .wrap = false});
 
     score_ = add_caption(this, QStringLiteral("Label4"), QStringLiteral("Label4"), twips_rect(495, 5400, 10095, 1845),
                          {.font = comic(72, true), .centred = true, .text = QColor(192, 0, 192), .wrap = false,
-                          .role = QStringLiteral("winning score")});
+                          .role = tr("winning score")});
     read_as_one();
 }
 

@@ -64,7 +64,7 @@ QFont cell_font(const QString& letter, int room) {
 
 GameScreenWindow::GameScreenWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q, dispatch) {
     setObjectName(QStringLiteral("form_game_screen"));
-    setWindowTitle(QStringLiteral("Game Screen"));
+    setWindowTitle(tr("Game Screen"));
     resize(twips_size(15225, 10305)); // an ordinary frame: the players may resize it
 
     build_left_panel();
@@ -80,27 +80,30 @@ GameScreenWindow::GameScreenWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q
 
 void GameScreenWindow::build_left_panel() {
     const QFont clock_font = comic(15.75);
-    add_label(this, QStringLiteral("Label7"), QStringLiteral("Game Time Remaining"), twips_rect(360, 240, 3495, 495),
+    add_label(this, QStringLiteral("Label7"), tr("Game Time Remaining"), twips_rect(360, 240, 3495, 495),
               {.font = clock_font, .centred = true, .framed = true, .background = qcolor(colours::light_yellow)});
 
     auto figure = [&](const char* name, int left, const QString& role) {
         return add_caption(this, QString::fromLatin1(name), QStringLiteral("0"), twips_rect(left, 840, 495, 495),
                            {.font = clock_font, .centred = true, .framed = true, .role = role});
     };
-    auto unit = [&](const char* name, int left, const char* text) {
-        add_label(this, QString::fromLatin1(name), QString::fromLatin1(text), twips_rect(left, 840, 375, 495),
+    auto unit = [&](const char* name, int left, const QString& text) {
+        add_label(this, QString::fromLatin1(name), text, twips_rect(left, 840, 375, 495),
                   {.font = clock_font, .centred = true, .framed = true});
     };
-    hours_ = figure("Label4", 360, QStringLiteral("hours left"));
-    unit("Label5", 840, "h");
-    minutes_ = figure("Label3", 1320, QStringLiteral("minutes left"));
-    unit("Label6", 1800, "m");
-    seconds_ = figure("Label9", 2280, QStringLiteral("seconds left"));
-    unit("Label10", 2760, "s");
+    hours_ = figure("Label4", 360, tr("hours left"));
+    //: The unit after the hours of the game clock.
+    unit("Label5", 840, tr("h"));
+    minutes_ = figure("Label3", 1320, tr("minutes left"));
+    //: The unit after the minutes of the game clock.
+    unit("Label6", 1800, tr("m"));
+    seconds_ = figure("Label9", 2280, tr("seconds left"));
+    //: The unit after the seconds of the game clock.
+    unit("Label10", 2760, tr("s"));
 
     round_ = add_caption(this, QStringLiteral("Lbl_round"), QStringLiteral("Round 1"), twips_rect(3240, 840, 1695, 495),
-                         {.font = comic(15.75, true), .centred = true, .framed = true, .role = QStringLiteral("round")});
-    round_.label()->setToolTip(QStringLiteral("The number of turns each player has had"));
+                         {.font = comic(15.75, true), .centred = true, .framed = true, .role = tr("round")});
+    round_.label()->setToolTip(tr("The number of turns each player has had"));
 
     bar_ = new QProgressBar(this);
     bar_->setObjectName(QStringLiteral("bar_game_timer"));
@@ -108,13 +111,13 @@ void GameScreenWindow::build_left_panel() {
     bar_->setTextVisible(false);
     bar_->setRange(0, 100);
     bar_->setValue(0);
-    bar_->setAccessibleName(QStringLiteral("game time remaining"));
+    bar_->setAccessibleName(tr("game time remaining"));
 
     build_seats();
     build_high_scores();
 
     add_label(this, QStringLiteral("Label17"),
-              QStringLiteral("The scores shown above are the Highest scores after 4 rounds"),
+              tr("The scores shown above are the Highest scores after 4 rounds"),
               twips_rect(360, 9840, 4935, 255),
               {.font = arial(8.25), .framed = true, .background = qcolor(colours::black),
                .text = qcolor(colours::yellow)});
@@ -124,12 +127,12 @@ void GameScreenWindow::build_seats() {
     auto* frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(twips_rect(360, 2040, 4935, 4095));
-    frame->setAccessibleName(QStringLiteral("players and scores"));
+    frame->setAccessibleName(tr("players and scores"));
 
     const QFont heading_font = comic(15.75);
-    add_label(frame, QStringLiteral("Label1"), QStringLiteral("Player"), twips_rect(240, 360, 2775, 615),
+    add_label(frame, QStringLiteral("Label1"), tr("Player"), twips_rect(240, 360, 2775, 615),
               {.font = heading_font, .framed = true});
-    add_label(frame, QStringLiteral("Label2"), QStringLiteral("Score"), twips_rect(3120, 360, 1695, 615),
+    add_label(frame, QStringLiteral("Label2"), tr("Score"), twips_rect(3120, 360, 1695, 615),
               {.font = heading_font, .framed = true});
 
     struct SeatLook {
@@ -145,16 +148,16 @@ void GameScreenWindow::build_seats() {
         names_[seat] = add_caption(frame, QStringLiteral("names_%1").arg(i), QString(), twips_rect(240, top, 2655, 615),
                                    {.font = comic(20.25), .framed = true, .background = seats[i].background,
                                     .text = seats[i].text, .wrap = false,
-                                    .role = QStringLiteral("player %1").arg(i + 1)});
+                                    .role = tr("player %1").arg(i + 1)});
         scores_[seat] = add_caption(frame, QStringLiteral("score_%1").arg(i), QStringLiteral("00000"),
                                     twips_rect(3120, top, 1695, 615),
                                     {.font = times(21.75), .centred = true, .framed = true, .wrap = false,
-                                     .role = QStringLiteral("score of player %1").arg(i + 1)});
+                                     .role = tr("score of player %1").arg(i + 1)});
     }
 }
 
 void GameScreenWindow::build_high_scores() {
-    auto* frame = new QGroupBox(QStringLiteral("Highest Scores"), this);
+    auto* frame = new QGroupBox(tr("Highest Scores"), this);
     frame->setObjectName(QStringLiteral("Frame2"));
     frame->setGeometry(twips_rect(360, 6240, 4935, 3495));
     frame->setFont(comic(15.75, true));
@@ -173,10 +176,10 @@ void GameScreenWindow::build_high_scores() {
                             .background = qcolor(colours::grey), .text = qcolor(colours::white), .wrap = false,
                             .role = role});
     };
-    cell(QStringLiteral("Label13"), QStringLiteral("Psn"), psn, 600, QString());
-    cell(QStringLiteral("Label14"), QStringLiteral("Name"), name, 600, QString());
-    cell(QStringLiteral("Label15"), QStringLiteral("Score"), score, 600, QString());
-    cell(QStringLiteral("Label16"), QStringLiteral("Date"), date, 600, QString());
+    cell(QStringLiteral("Label13"), tr("Psn"), psn, 600, QString());
+    cell(QStringLiteral("Label14"), tr("Name"), name, 600, QString());
+    cell(QStringLiteral("Label15"), tr("Score"), score, 600, QString());
+    cell(QStringLiteral("Label16"), tr("Date"), date, 600, QString());
 
     for (int k = 0; k < high_score_places; ++k) {
         const int top = 840 + 240 * k;
@@ -191,14 +194,14 @@ void GameScreenWindow::build_high_scores() {
 }
 
 void GameScreenWindow::build_right_panel() {
-    auto* exit = add_button(this, QStringLiteral("button_exit"), QStringLiteral("Exit"),
+    auto* exit = add_button(this, QStringLiteral("button_exit"), tr("Exit"),
                             twips_rect(14640, 120, 495, 465), {.font = comic(8.25, true), .face = qcolor(colours::red)});
     connect(exit, &QPushButton::clicked, this, [this] { dispatch_(exit_clicked); });
 
     heading_ = add_caption(this, QStringLiteral("Label8"), QString(), twips_rect(5640, 120, 8895, 1095),
-                           {.font = comic(36), .centred = true, .framed = true, .role = QStringLiteral("game")});
+                           {.font = comic(36), .centred = true, .framed = true, .role = tr("game")});
     turn_ = add_caption(this, QStringLiteral("Label11"), QString(), twips_rect(5640, 1320, 8895, 855),
-                        {.font = comic(26.25), .centred = true, .framed = true, .role = QStringLiteral("turn")});
+                        {.font = comic(26.25), .centred = true, .framed = true, .role = tr("turn")});
 
     const QFont letter_font = comic(36);
     auto press = [this](int index) { dispatch_([index](Quarn& q) { cell_clicked(q.state, index); }); };
@@ -221,22 +224,22 @@ void GameScreenWindow::build_right_panel() {
     board_ = new BoardCursor(this, [this](int i) { return cell(i); }, press);
     board_->lower();
 
-    check_ = add_button(this, QStringLiteral("button_check"), QStringLiteral("Finished ! Check  Word(s)"),
+    check_ = add_button(this, QStringLiteral("button_check"), tr("Finished ! Check  Word(s)"),
                         twips_rect(5640, 8400, 1935, 1815), {.font = comic(18), .face = QColor(255, 128, 128)});
     connect(check_, &QPushButton::clicked, this,
             [this] { dispatch_([](Quarn& q) { check_clicked(q.state, q.form_game_screen); }); });
 
     counter_heading_ =
-        add_caption(this, QStringLiteral("Label12"), QStringLiteral("Score"), twips_rect(7680, 8400, 4455, 855),
+        add_caption(this, QStringLiteral("Label12"), tr("Score"), twips_rect(7680, 8400, 4455, 855),
                     {.font = comic(27.75, false, true), .centred = true, .framed = true,
                      .background = qcolor(colours::red), .text = qcolor(colours::yellow),
-                     .role = QStringLiteral("counter heading")});
+                     .role = tr("counter heading")});
     counter_ = add_caption(this, QStringLiteral("label_score"), QStringLiteral("00000"), twips_rect(7680, 9240, 4455, 975),
                            {.font = times(36, true, true), .centred = true, .framed = true,
                             .background = qcolor(colours::yellow), .text = qcolor(colours::red),
-                            .role = QStringLiteral("counter")});
+                            .role = tr("counter")});
 
-    change_letter_ = add_button(this, QStringLiteral("button_change_letter"), QStringLiteral("Change Letter"),
+    change_letter_ = add_button(this, QStringLiteral("button_change_letter"), tr("Change Letter"),
                                 twips_rect(12240, 8400, 2655, 1815),
                                 {.font = comic(32.25), .face = qcolor(colours::light_yellow)});
     change_letter_->hide();

@@ -16,18 +16,18 @@ namespace quarn::ui {
 
 ShowScoreWindow::ShowScoreWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q, dispatch) {
     setObjectName(QStringLiteral("form_show_score"));
-    setWindowTitle(QStringLiteral("Score"));
+    setWindowTitle(tr("Score"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
     setFixedSize(twips_size(6285, 5760));
     set_background(this, qcolor(colours::blue));
 
     const QColor dark_blue = qcolor(colours::dark_blue);
-    add_label(this, QStringLiteral("Label1"), QStringLiteral("You Scored"), twips_rect(240, 240, 5535, 1695),
+    add_label(this, QStringLiteral("Label1"), tr("You Scored"), twips_rect(240, 240, 5535, 1695),
               {.font = comic(50.25, true), .text = qcolor(colours::red), .wrap = false});
     bonus_ = add_caption(this, QStringLiteral("bonus"), QStringLiteral("0000"), twips_rect(120, 1440, 4095, 1695),
                          {.font = comic(72, true), .centred = true, .text = dark_blue, .wrap = false,
-                          .role = QStringLiteral("points")});
-    add_label(this, QStringLiteral("Label2"), QStringLiteral("Pts"), twips_rect(4080, 1920, 1935, 1215),
+                          .role = tr("points")});
+    add_label(this, QStringLiteral("Label2"), tr("Pts"), twips_rect(4080, 1920, 1935, 1215),
               {.font = comic(48, true), .centred = true, .text = dark_blue, .wrap = false});
 
     list_ = new QListWidget(this);
@@ -38,9 +38,9 @@ ShowScoreWindow::ShowScoreWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q, 
     p.setColor(QPalette::Base, qcolor(colours::dark_red));
     p.setColor(QPalette::Text, qcolor(colours::light_yellow));
     list_->setPalette(p);
-    list_->setAccessibleName(QStringLiteral("words found"));
+    list_->setAccessibleName(tr("words found"));
 
-    ok_ = add_button(this, QStringLiteral("button_ok"), QStringLiteral("OK"), twips_rect(4320, 4320, 1695, 1215),
+    ok_ = add_button(this, QStringLiteral("button_ok"), tr("OK"), twips_rect(4320, 4320, 1695, 1215),
                      {.font = comic(48)});
     connect(ok_, &QPushButton::clicked, this, [this] { dispatch_([](Quarn& q) { score_ok(q.state); }); });
 

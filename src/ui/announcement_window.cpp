@@ -108,7 +108,7 @@ NewHiscoreWindow::NewHiscoreWindow(Quarn& q, Dispatch& dispatch)
 }
 
 WinnerWindow::WinnerWindow(Quarn& q, Dispatch& dispatch)
-    : PlayerAnnouncementWindow(q, dispatch, q.form_winner, QStringLiteral("form_winner"), QStringLiteral("Winner"),
+    : PlayerAnnouncementWindow(q, dispatch, q.form_winner, QStringLiteral("form_winner"), tr("Winner"),
                                twips_size(11100, 8190), qcolor(colours::yellow), QPoint(1950, 2535),
                                //: Read out as the winner shows: %1 is the winner's name.
                                QT_TRANSLATE_NOOP("quarn", "The winner is %1 with a score of %2")) {

@@ -184,12 +184,12 @@ void GameScreenWindow::build_high_scores() {
     for (int k = 0; k < high_score_places; ++k) {
         const int top = 840 + 240 * k;
         const QString place = QString::number(k + 1);
-        cell(QStringLiteral("psn_%1").arg(k), place, psn, top, QStringLiteral("place ") + place);
+        cell(QStringLiteral("psn_%1").arg(k), place, psn, top, tr("place %1").arg(place));
         HighScoreView& row = high_scores_[static_cast<std::size_t>(k)];
-        row.name = cell(QStringLiteral("hi_name_%1").arg(k), QString(), name, top, QStringLiteral("name in place ") + place);
+        row.name = cell(QStringLiteral("hi_name_%1").arg(k), QString(), name, top, tr("name in place %1").arg(place));
         row.score =
-            cell(QStringLiteral("hi_Score_%1").arg(k), QString(), score, top, QStringLiteral("score in place ") + place);
-        row.date = cell(QStringLiteral("hi_date_%1").arg(k), QString(), date, top, QStringLiteral("date in place ") + place);
+            cell(QStringLiteral("hi_Score_%1").arg(k), QString(), score, top, tr("score in place %1").arg(place));
+        row.date = cell(QStringLiteral("hi_date_%1").arg(k), QString(), date, top, tr("date in place %1").arg(place));
     }
 }
 

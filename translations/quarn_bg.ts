@@ -466,6 +466,22 @@
         <source>Change Letter</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>place %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name in place %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>score in place %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>date in place %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quarn::ui::HelpWindow</name>
@@ -770,6 +786,10 @@
     </message>
     <message>
         <source>winning score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Winner</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

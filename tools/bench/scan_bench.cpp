@@ -228,11 +228,11 @@ public:
     void wait_until(std::int64_t) override {}
     std::int64_t now_ms() const override { return 0; }
     void show_windows_now() override {}
-    void message(const std::string& text) override { throw std::runtime_error(text); }
-    bool ask_yes_no(const std::string&) override { return true; }
+    void message(const quarn::Text& text) override { throw std::runtime_error(text.english()); }
+    bool ask_yes_no(const quarn::Text&) override { return true; }
     void beep() override {}
     [[noreturn]] void end_program() override { throw std::runtime_error("end"); }
-    [[noreturn]] void fatal(const std::string& text) override { throw std::runtime_error(text); }
+    [[noreturn]] void fatal(const quarn::Text& text) override { throw std::runtime_error(text.english()); }
     void timer_changed(quarn::Timer&) override {}
 };
 

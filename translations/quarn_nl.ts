@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>The choice of %1 could not be saved to %2 (%3). Quarn will start in the language chosen before.</source>
-        <translation>De keuze voor %1 kon niet worden opgeslagen in %2 (%3). Quarn start in de taal die je eerder had gekozen.</translation>
+        <translation>De keuze voor %1 kon niet worden opgeslagen in %2 (%3). Quarn start de volgende keer in de taal die je eerder had gekozen.</translation>
     </message>
     <message>
         <source>You haven't selected the game you want to play</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>You haven't entered any players names</source>
-        <translation>Je hebt nog geen namen van spelers ingevuld</translation>
+        <translation>Je hebt nog geen spelersnamen ingevuld</translation>
     </message>
     <message>
         <source>Round 1</source>
@@ -637,7 +637,7 @@
     </message>
     <message>
         <source>Press &lt;b&gt;Enter length of Game&lt;/b&gt; and move the slider to any whole number of minutes from 2 to 180 (three hours). The hours and minutes are shown under the slider. Press &lt;b&gt;Exit&lt;/b&gt; to keep that length and go back to the main menu.</source>
-        <translation>Druk op &lt;b&gt;Speeltijd instellen&lt;/b&gt; en zet de schuifregelaar op een heel aantal minuten, van 2 tot 180 (drie uur). Onder de schuifregelaar zie je hoeveel uur en minuten dat is. Druk op &lt;b&gt;Klaar&lt;/b&gt; om die speeltijd te bewaren en terug te gaan naar het hoofdmenu.</translation>
+        <translation>Druk op &lt;b&gt;Speeltijd instellen&lt;/b&gt; en zet de schuifregelaar op een aantal hele minuten, van 2 tot en met 180 (drie uur). Onder de schuifregelaar zie je hoeveel uur en minuten dat is. Druk op &lt;b&gt;Klaar&lt;/b&gt; om die speeltijd te bewaren en terug te gaan naar het hoofdmenu.</translation>
     </message>
     <message>
         <source>The game clock counts down the whole game. Each player's turn has its own counter as well:</source>
@@ -645,7 +645,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Anagrams&lt;/b&gt;: the turn lasts until you solve the word or your 1000 points have run down, one point every 51 thousandths of a second, which takes about 51 seconds.</source>
-        <translation>&lt;b&gt;Anagrams&lt;/b&gt;: de beurt duurt tot je het woord hebt opgelost of tot je 1000 punten helemaal zijn afgeteld. Er gaat elke 51 duizendste van een seconde één punt af, dus dat duurt ongeveer 51 seconden.</translation>
+        <translation>&lt;b&gt;Anagrams&lt;/b&gt;: de beurt duurt tot je het woord hebt opgelost of tot je 1000 punten helemaal zijn afgeteld. Er gaat elke 51 duizendsten van een seconde één punt af, dus dat duurt ongeveer 51 seconden.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Crossword&lt;/b&gt;: 2 minutes.</source>
@@ -677,7 +677,7 @@
     </message>
     <message>
         <source>To leave a game early, press the red &lt;b&gt;Exit&lt;/b&gt; button at the top right and answer Yes. There is no winner for a game that was left.</source>
-        <translation>Wil je een spel eerder verlaten, druk dan op de rode knop &lt;b&gt;Stop&lt;/b&gt; rechtsboven en antwoord met Ja. Een spel dat zo wordt verlaten, heeft geen winnaar.</translation>
+        <translation>Wil je een spel verlaten voordat het is afgelopen, druk dan op de rode knop &lt;b&gt;Stop&lt;/b&gt; rechtsboven en antwoord met Ja. Een spel dat zo wordt verlaten, heeft geen winnaar.</translation>
     </message>
     <message>
         <source>Playing with the keyboard</source>
@@ -685,7 +685,7 @@
     </message>
     <message>
         <source>Everything can be done without a mouse. In every window &lt;b&gt;Tab&lt;/b&gt; and &lt;b&gt;Shift+Tab&lt;/b&gt; go from one control to the next, and &lt;b&gt;Space&lt;/b&gt;, &lt;b&gt;Return&lt;/b&gt; or &lt;b&gt;Enter&lt;/b&gt; presses the button that has the focus. &lt;b&gt;Return&lt;/b&gt; answers every message and every turn result (&lt;b&gt;Esc&lt;/b&gt; answers a result too). A key held down repeats only in the window where you pressed it, and &lt;b&gt;Return&lt;/b&gt;, &lt;b&gt;Enter&lt;/b&gt; and &lt;b&gt;Esc&lt;/b&gt; count once each time you press them. &lt;b&gt;Alt+F&lt;/b&gt; and &lt;b&gt;Alt+H&lt;/b&gt; open the File and Help menus. In the main menu &lt;b&gt;F1&lt;/b&gt; opens these instructions (&lt;b&gt;Esc&lt;/b&gt; closes them again). &lt;b&gt;Ctrl+Q&lt;/b&gt; is File &amp;gt; Exit in the main menu, in the windows for the names and the game length, in About and in these instructions, but never during a game. Type the names straight into the coloured boxes: &lt;b&gt;Return&lt;/b&gt; takes you to the next box, and after the fourth it presses &lt;b&gt;Exit&lt;/b&gt;. Move the game length slider with the arrow keys and press &lt;b&gt;Return&lt;/b&gt; to keep that length.</source>
-        <translation>Alles kan ook zonder muis. In elk venster ga je met &lt;b&gt;Tab&lt;/b&gt; en &lt;b&gt;Shift+Tab&lt;/b&gt; van het ene onderdeel naar het volgende, en met &lt;b&gt;Spatie&lt;/b&gt;, &lt;b&gt;Return&lt;/b&gt; of &lt;b&gt;Enter&lt;/b&gt; druk je op de knop die de focus heeft. Met &lt;b&gt;Return&lt;/b&gt; beantwoord je elk bericht en sluit je elke uitslag van een beurt (een uitslag kun je ook met &lt;b&gt;Esc&lt;/b&gt; sluiten). Een toets die je ingedrukt houdt, wordt alleen herhaald in het venster waarin je hem hebt ingedrukt, en &lt;b&gt;Return&lt;/b&gt;, &lt;b&gt;Enter&lt;/b&gt; en &lt;b&gt;Esc&lt;/b&gt; tellen bij elke druk maar één keer. Met &lt;b&gt;Alt+B&lt;/b&gt; en &lt;b&gt;Alt+H&lt;/b&gt; open je de menu's Bestand en Help. In het hoofdmenu opent &lt;b&gt;F1&lt;/b&gt; deze uitleg (met &lt;b&gt;Esc&lt;/b&gt; sluit je hem weer). &lt;b&gt;Ctrl+Q&lt;/b&gt; werkt als Bestand &amp;gt; Afsluiten in het hoofdmenu, in de vensters voor de namen en de speeltijd, in Over Quarn en in deze uitleg, maar nooit tijdens een spel. Typ de namen meteen in de gekleurde vakken: met &lt;b&gt;Return&lt;/b&gt; ga je naar het volgende vak, en na het vierde vak drukt die toets op &lt;b&gt;Klaar&lt;/b&gt;. Verschuif de schuifregelaar voor de speeltijd met de pijltjestoetsen en druk op &lt;b&gt;Return&lt;/b&gt; om die speeltijd te bewaren.</translation>
+        <translation>Alles kan ook zonder muis. In elk venster ga je met &lt;b&gt;Tab&lt;/b&gt; en &lt;b&gt;Shift+Tab&lt;/b&gt; van het ene onderdeel naar het volgende, en met &lt;b&gt;Spatie&lt;/b&gt;, &lt;b&gt;Return&lt;/b&gt; of &lt;b&gt;Enter&lt;/b&gt; druk je op de knop die de focus heeft. Met &lt;b&gt;Return&lt;/b&gt; beantwoord je elk bericht en sluit je elke uitslag van een beurt (een uitslag kun je ook met &lt;b&gt;Esc&lt;/b&gt; sluiten). Een toets die je ingedrukt houdt, wordt alleen herhaald in het venster waarin je hem hebt ingedrukt, en &lt;b&gt;Return&lt;/b&gt;, &lt;b&gt;Enter&lt;/b&gt; en &lt;b&gt;Esc&lt;/b&gt; tellen elke keer dat je erop drukt maar één keer. Met &lt;b&gt;Alt+B&lt;/b&gt; en &lt;b&gt;Alt+H&lt;/b&gt; open je de menu's Bestand en Help. In het hoofdmenu opent &lt;b&gt;F1&lt;/b&gt; deze uitleg (met &lt;b&gt;Esc&lt;/b&gt; sluit je hem weer). &lt;b&gt;Ctrl+Q&lt;/b&gt; werkt als Bestand &amp;gt; Afsluiten in het hoofdmenu, in de vensters voor de namen en de speeltijd, in Over Quarn en in deze uitleg, maar nooit tijdens een spel. Typ de namen meteen in de gekleurde vakken: met &lt;b&gt;Return&lt;/b&gt; ga je naar het volgende vak, en na het vierde vak drukt die toets op &lt;b&gt;Klaar&lt;/b&gt;. Verschuif de schuifregelaar voor de speeltijd met de pijltjestoetsen en druk op &lt;b&gt;Return&lt;/b&gt; om die speeltijd te bewaren.</translation>
     </message>
     <message>
         <source>The focus always goes where you play next: to the board when your turn starts and after each result, to the button that opened the names or game length window when you close it, and to the first game after a game.</source>
@@ -701,7 +701,7 @@
     </message>
     <message>
         <source>Each game keeps its own table of the ten best scores. The scores are taken after every player has had four turns, that is at the end of round 4: every player whose score beats the lowest score in the table goes into it, with the date. A score that only equals the lowest does not. A game that ends before the end of round 4 enters no score; a longer game enters them once, after round 4.</source>
-        <translation>Elk spel heeft een eigen lijst met de tien beste scores. De scores worden genoteerd als elke speler vier beurten heeft gehad, dus aan het eind van ronde 4: elke speler met een score die hoger is dan de laagste score in de lijst, komt erin, met de datum erbij. Een score die alleen gelijk is aan de laagste, komt er niet in. Een spel dat eindigt vóór het eind van ronde 4, zet geen score in de lijst; een langer spel zet de scores er één keer in, na ronde 4.</translation>
+        <translation>Elk spel heeft een eigen lijst met de tien beste scores. De scores worden genoteerd als elke speler vier beurten heeft gehad, dus aan het eind van ronde 4: elke speler met een score die hoger is dan de laagste score in de lijst, komt erin, met de datum erbij. Een score die alleen gelijk is aan de laagste, komt er niet in. Een spel dat vóór het eind van ronde 4 afloopt, zet geen score in de lijst; een langer spel zet de scores er één keer in, na ronde 4.</translation>
     </message>
     <message>
         <source>When the game ends</source>
@@ -717,7 +717,7 @@
     </message>
     <message>
         <source>The letters of a word stand mixed up in the top row. Swap them until the whole word reads correctly along a row or down a column, then press &lt;b&gt;Finished ! Check Word(s)&lt;/b&gt;. Any word that uses all the letters is accepted. You score the points that are still left on the counter when you press the button. If you make a shorter word, Quarn says "Don't Cheat - You must use all the letters" and the counter keeps running. If the counter runs out you score nothing.</source>
-        <translation>De letters van een woord staan door elkaar in de bovenste rij. Verwissel ze tot het hele woord goed te lezen is in een rij of in een kolom, en druk dan op &lt;b&gt;Klaar! Woorden nakijken&lt;/b&gt;. Elk woord dat alle letters gebruikt, wordt goedgekeurd. Je krijgt de punten die nog op de teller staan op het moment dat je op de knop drukt. Maak je een korter woord, dan zegt Quarn "Niet vals spelen! Je moet alle letters gebruiken" en loopt de teller gewoon door. Loopt de teller helemaal af, dan krijg je niets.</translation>
+        <translation>De letters van een woord staan door elkaar in de bovenste rij. Verwissel ze tot het hele woord in de goede volgorde in een rij of in een kolom staat, en druk dan op &lt;b&gt;Klaar! Woorden nakijken&lt;/b&gt;. Elk woord dat alle letters gebruikt, wordt goedgekeurd. Je krijgt de punten die nog op de teller staan op het moment dat je op de knop drukt. Maak je een korter woord, dan zegt Quarn "Niet vals spelen! Je moet alle letters gebruiken" en loopt de teller gewoon door. Loopt de teller helemaal af, dan krijg je niets.</translation>
     </message>
     <message>
         <source>Crossword</source>
@@ -733,7 +733,7 @@
     </message>
     <message>
         <source>The whole board is filled with random letters. Swap them to lay out words and mark the letters of your words white: the second cell of every swap changes between grey and white, so clicking the same cell twice marks or unmarks it. Only white cells count. When the 3 minutes are up, or when you press &lt;b&gt;Finished ! Check Word(s)&lt;/b&gt;, every word found inside a white run across or down scores 50 points for each of its letters, words inside words included: a white run "some" scores "so", "some" and "me".</source>
-        <translation>Het hele bord staat vol willekeurige letters. Verwissel ze om woorden te leggen, en maak de letters van je woorden wit: het tweede vakje van elke wissel springt van grijs naar wit of van wit naar grijs, dus door twee keer op hetzelfde vakje te klikken maak je het wit of weer grijs. Alleen witte vakjes tellen mee. Als de 3 minuten om zijn, of als je op &lt;b&gt;Klaar! Woorden nakijken&lt;/b&gt; drukt, levert elk woord dat horizontaal of verticaal in een witte reeks staat 50 punten per letter op, ook woorden in woorden: een witte reeks "kaas" levert "kaas", "aas" en "as" op.</translation>
+        <translation>Het hele bord staat vol willekeurige letters. Verwissel ze om woorden te leggen, en maak de letters van je woorden wit: het tweede vakje van elke wissel springt van grijs naar wit of van wit naar grijs, dus door twee keer op hetzelfde vakje te klikken maak je het wit of weer grijs. Alleen witte vakjes tellen mee. Als de 3 minuten om zijn, of als je op &lt;b&gt;Klaar! Woorden nakijken&lt;/b&gt; drukt, levert elk woord dat horizontaal of verticaal in een witte reeks staat 50 punten per letter op, ook woorden in woorden: een witte reeks "wind" levert "win", "wind" en "in" op.</translation>
     </message>
     <message>
         <source>Pick 'N Mix</source>
@@ -769,7 +769,7 @@
     </message>
     <message>
         <source>The turn result is read as it opens, the points first, then in Crossword the words that were found; &lt;b&gt;Return&lt;/b&gt; answers it. Once the points have counted up, your new score is read, at the latest as the next turn starts. A new high score and the winner are read as they appear; the reading goes on after the window has closed itself.</source>
-        <translation>De uitslag van de beurt wordt voorgelezen zodra het venster opengaat: eerst de punten, en bij Crossword daarna de gevonden woorden; met &lt;b&gt;Return&lt;/b&gt; sluit je de uitslag. Als de punten zijn opgeteld, wordt je nieuwe score voorgelezen, uiterlijk als de volgende beurt begint. Een nieuwe topscore en de winnaar worden voorgelezen zodra ze verschijnen; het voorlezen gaat door als het venster zichzelf al heeft gesloten.</translation>
+        <translation>De uitslag van de beurt wordt voorgelezen zodra het venster opengaat: eerst de punten, en bij Crossword daarna de gevonden woorden; met &lt;b&gt;Return&lt;/b&gt; sluit je de uitslag. Als de punten zijn opgeteld, wordt je nieuwe score voorgelezen, uiterlijk als de volgende beurt begint. Een nieuwe topscore en de winnaar worden voorgelezen zodra ze verschijnen; het voorlezen gaat door, ook als het venster zichzelf al heeft gesloten.</translation>
     </message>
 </context>
 <context>

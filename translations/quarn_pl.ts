@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>The word list %1 holds no entry that can be drawn, so %2 cannot be played.</source>
-        <translation>Lista słów %1 nie zawiera żadnego hasła, które można wylosować, więc nie można zagrać w %2.</translation>
+        <translation>Lista słów %1 nie zawiera żadnego hasła do wylosowania, więc nie można zagrać w %2.</translation>
     </message>
     <message>
         <source>the file dictionary.dic is missing from the folder %1</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>The words of %1 cannot be played: %2. Quarn plays in English.</source>
-        <translation>Nie można grać w języku %1: %2. Quarn gra po angielsku.</translation>
+        <translation>Nie można grać w języku %1: %2. Quarn użyje angielskich słów.</translation>
     </message>
     <message>
         <source>The file dictionary.dic in the folder %1 holds no words before its end marker 999, so no word could ever be found.</source>
@@ -701,7 +701,7 @@
     </message>
     <message>
         <source>Each game keeps its own table of the ten best scores. The scores are taken after every player has had four turns, that is at the end of round 4: every player whose score beats the lowest score in the table goes into it, with the date. A score that only equals the lowest does not. A game that ends before the end of round 4 enters no score; a longer game enters them once, after round 4.</source>
-        <translation>Każda gra ma własną tabelę dziesięciu najlepszych wyników. Wyniki są brane pod uwagę, gdy każdy gracz rozegra cztery tury, czyli na koniec rundy 4: każdy gracz, którego wynik jest wyższy od najniższego wyniku w tabeli, trafia do niej razem z datą. Wynik tylko równy najniższemu nie trafia. Gra, która skończy się przed końcem rundy 4, nie wpisuje żadnego wyniku; dłuższa gra wpisuje wyniki raz, po rundzie 4.</translation>
+        <translation>Każda gra ma własną tabelę dziesięciu najlepszych wyników. Wyniki są brane pod uwagę, gdy każdy gracz rozegra cztery tury, czyli na koniec rundy 4: każdy gracz, którego wynik jest wyższy od najniższego wyniku w tabeli, trafia do niej razem z datą. Wynik równy najniższemu nie wystarczy. Gra, która skończy się przed końcem rundy 4, nie wpisuje żadnego wyniku; dłuższa gra wpisuje wyniki raz, po rundzie 4.</translation>
     </message>
     <message>
         <source>When the game ends</source>
@@ -717,7 +717,7 @@
     </message>
     <message>
         <source>The letters of a word stand mixed up in the top row. Swap them until the whole word reads correctly along a row or down a column, then press &lt;b&gt;Finished ! Check Word(s)&lt;/b&gt;. Any word that uses all the letters is accepted. You score the points that are still left on the counter when you press the button. If you make a shorter word, Quarn says "Don't Cheat - You must use all the letters" and the counter keeps running. If the counter runs out you score nothing.</source>
-        <translation>W górnym wierszu stoją pomieszane litery jednego słowa. Zamieniaj je, aż całe słowo da się poprawnie przeczytać w wierszu albo w kolumnie, a potem naciśnij &lt;b&gt;Gotowe! Sprawdź słowa&lt;/b&gt;. Uznawane jest każde słowo, które wykorzystuje wszystkie litery. Zdobywasz tyle punktów, ile zostało na liczniku w chwili naciśnięcia przycisku. Jeśli ułożysz krótsze słowo, Quarn powie „Nie oszukuj! Musisz użyć wszystkich liter”, a licznik będzie odliczał dalej. Jeśli licznik dojdzie do zera, nie zdobywasz nic.</translation>
+        <translation>W górnym wierszu stoją pomieszane litery jednego słowa. Zamieniaj je, aż całe słowo da się poprawnie przeczytać w wierszu albo w kolumnie, a potem naciśnij &lt;b&gt;Gotowe! Sprawdź słowa&lt;/b&gt;. Uznawane jest każde słowo, które wykorzystuje wszystkie litery. Zdobywasz tyle punktów, ile zostało na liczniku w chwili naciśnięcia przycisku. Jeśli ułożysz krótsze słowo, Quarn powie „Nie oszukuj! Musisz użyć wszystkich liter”, a licznik będzie odliczał dalej. Jeśli licznik dojdzie do zera, nic nie zdobywasz.</translation>
     </message>
     <message>
         <source>Crossword</source>

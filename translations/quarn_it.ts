@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>The words of %1 cannot be played: %2. Quarn plays in English.</source>
-        <translation>Non si può giocare con le parole della lingua %1: %2. Quarn gioca in inglese.</translation>
+        <translation>Non si può giocare con le parole della lingua %1: %2. Si gioca in inglese.</translation>
     </message>
     <message>
         <source>The file dictionary.dic in the folder %1 holds no words before its end marker 999, so no word could ever be found.</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>You haven't entered any players names</source>
-        <translation>Non hai inserito nessun nome di giocatore</translation>
+        <translation>Non hai inserito i nomi dei giocatori</translation>
     </message>
     <message>
         <source>Round 1</source>
@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>arrow keys move, Space picks</source>
-        <translation>le frecce spostano, Spazio seleziona</translation>
+        <translation>frecce per spostarsi, Spazio per selezionare</translation>
     </message>
     <message>
         <source>%1: a new high score of %2</source>
@@ -478,7 +478,7 @@
     </message>
     <message>
         <source>score in place %1</source>
-        <translation>punti in posizione %1</translation>
+        <translation>punteggio in posizione %1</translation>
     </message>
     <message>
         <source>date in place %1</source>
@@ -621,7 +621,7 @@
     </message>
     <message>
         <source>Quarn is a collection of four word games for one to four players, who take turns at the same computer: &lt;b&gt;Anagrams&lt;/b&gt;, &lt;b&gt;Crossword&lt;/b&gt;, &lt;b&gt;Mix 'N Match&lt;/b&gt; and &lt;b&gt;Pick 'N Mix&lt;/b&gt;. Every game is played on the same board of 65 letter cells, 13 across and 5 down. You change the board by clicking one cell and then a second cell: the two cells swap their letters. Words are read along the rows from left to right and down the columns from top to bottom, never backwards.</source>
-        <translation>Quarn è una raccolta di quattro giochi di parole da uno a quattro giocatori, che fanno a turno allo stesso computer: &lt;b&gt;Anagrams&lt;/b&gt;, &lt;b&gt;Crossword&lt;/b&gt;, &lt;b&gt;Mix 'N Match&lt;/b&gt; e &lt;b&gt;Pick 'N Mix&lt;/b&gt;. Ogni gioco usa lo stesso tabellone di 65 caselle con le lettere, 13 in orizzontale e 5 in verticale. Per cambiare il tabellone clicchi su una casella e poi su un'altra: le due caselle si scambiano le lettere. Le parole si leggono lungo le righe da sinistra a destra e lungo le colonne dall'alto in basso, mai al contrario.</translation>
+        <translation>Quarn è una raccolta di quattro giochi di parole da uno a quattro giocatori, che si alternano allo stesso computer: &lt;b&gt;Anagrams&lt;/b&gt;, &lt;b&gt;Crossword&lt;/b&gt;, &lt;b&gt;Mix 'N Match&lt;/b&gt; e &lt;b&gt;Pick 'N Mix&lt;/b&gt;. Ogni gioco usa lo stesso tabellone di 65 caselle con le lettere, 13 in orizzontale e 5 in verticale. Per cambiare il tabellone clicchi su una casella e poi su un'altra: le due caselle si scambiano le lettere. Le parole si leggono lungo le righe da sinistra a destra e lungo le colonne dall'alto in basso, mai al contrario.</translation>
     </message>
     <message>
         <source>Starting from the main menu</source>
@@ -685,7 +685,7 @@
     </message>
     <message>
         <source>Everything can be done without a mouse. In every window &lt;b&gt;Tab&lt;/b&gt; and &lt;b&gt;Shift+Tab&lt;/b&gt; go from one control to the next, and &lt;b&gt;Space&lt;/b&gt;, &lt;b&gt;Return&lt;/b&gt; or &lt;b&gt;Enter&lt;/b&gt; presses the button that has the focus. &lt;b&gt;Return&lt;/b&gt; answers every message and every turn result (&lt;b&gt;Esc&lt;/b&gt; answers a result too). A key held down repeats only in the window where you pressed it, and &lt;b&gt;Return&lt;/b&gt;, &lt;b&gt;Enter&lt;/b&gt; and &lt;b&gt;Esc&lt;/b&gt; count once each time you press them. &lt;b&gt;Alt+F&lt;/b&gt; and &lt;b&gt;Alt+H&lt;/b&gt; open the File and Help menus. In the main menu &lt;b&gt;F1&lt;/b&gt; opens these instructions (&lt;b&gt;Esc&lt;/b&gt; closes them again). &lt;b&gt;Ctrl+Q&lt;/b&gt; is File &amp;gt; Exit in the main menu, in the windows for the names and the game length, in About and in these instructions, but never during a game. Type the names straight into the coloured boxes: &lt;b&gt;Return&lt;/b&gt; takes you to the next box, and after the fourth it presses &lt;b&gt;Exit&lt;/b&gt;. Move the game length slider with the arrow keys and press &lt;b&gt;Return&lt;/b&gt; to keep that length.</source>
-        <translation>Si può fare tutto anche senza mouse. In ogni finestra &lt;b&gt;Tab&lt;/b&gt; e &lt;b&gt;Maiusc+Tab&lt;/b&gt; passano da un comando all'altro, e &lt;b&gt;Spazio&lt;/b&gt;, &lt;b&gt;Invio&lt;/b&gt; o l'&lt;b&gt;Invio&lt;/b&gt; del tastierino numerico premono il pulsante attivo. &lt;b&gt;Invio&lt;/b&gt; conferma ogni messaggio e ogni risultato del turno (un risultato si conferma anche con &lt;b&gt;Esc&lt;/b&gt;). Un tasto tenuto premuto si ripete solo nella finestra in cui l'hai premuto, e &lt;b&gt;Invio&lt;/b&gt;, l'&lt;b&gt;Invio&lt;/b&gt; del tastierino numerico ed &lt;b&gt;Esc&lt;/b&gt; contano una volta sola ogni volta che li premi. &lt;b&gt;Alt+F&lt;/b&gt; e &lt;b&gt;Alt+A&lt;/b&gt; aprono i menu File e Aiuto. Nel menu principale &lt;b&gt;F1&lt;/b&gt; apre queste istruzioni (&lt;b&gt;Esc&lt;/b&gt; le richiude). &lt;b&gt;Ctrl+Q&lt;/b&gt; equivale a File &amp;gt; Esci nel menu principale, nelle finestre dei nomi e della durata della partita, nella finestra Informazioni e in queste istruzioni, ma mai durante una partita. Scrivi i nomi direttamente nei riquadri colorati: &lt;b&gt;Invio&lt;/b&gt; ti porta al riquadro successivo e, dopo il quarto, preme &lt;b&gt;Esci&lt;/b&gt;. Sposta il cursore della durata con i tasti freccia e premi &lt;b&gt;Invio&lt;/b&gt; per tenere quella durata.</translation>
+        <translation>Si può fare tutto anche senza mouse. In ogni finestra &lt;b&gt;Tab&lt;/b&gt; e &lt;b&gt;Maiusc+Tab&lt;/b&gt; passano da un elemento all'altro, e &lt;b&gt;Spazio&lt;/b&gt;, &lt;b&gt;Invio&lt;/b&gt; o l'&lt;b&gt;Invio&lt;/b&gt; del tastierino numerico premono il pulsante attivo. &lt;b&gt;Invio&lt;/b&gt; conferma ogni messaggio e ogni risultato del turno (un risultato si conferma anche con &lt;b&gt;Esc&lt;/b&gt;). Un tasto tenuto premuto si ripete solo nella finestra in cui l'hai premuto, e &lt;b&gt;Invio&lt;/b&gt;, l'&lt;b&gt;Invio&lt;/b&gt; del tastierino numerico ed &lt;b&gt;Esc&lt;/b&gt; contano una volta sola ogni volta che li premi. &lt;b&gt;Alt+F&lt;/b&gt; e &lt;b&gt;Alt+A&lt;/b&gt; aprono i menu File e Aiuto. Nel menu principale &lt;b&gt;F1&lt;/b&gt; apre queste istruzioni (&lt;b&gt;Esc&lt;/b&gt; le richiude). &lt;b&gt;Ctrl+Q&lt;/b&gt; equivale a File &amp;gt; Esci nel menu principale, nelle finestre dei nomi e della durata della partita, nella finestra Informazioni e in queste istruzioni, ma mai durante una partita. Scrivi i nomi direttamente nei riquadri colorati: &lt;b&gt;Invio&lt;/b&gt; ti porta al riquadro successivo e, dopo il quarto, preme &lt;b&gt;Esci&lt;/b&gt;. Sposta il cursore della durata con i tasti freccia e premi &lt;b&gt;Invio&lt;/b&gt; per tenere quella durata.</translation>
     </message>
     <message>
         <source>The focus always goes where you play next: to the board when your turn starts and after each result, to the button that opened the names or game length window when you close it, and to the first game after a game.</source>
@@ -765,7 +765,7 @@
     </message>
     <message>
         <source>The counter of the turn is not read as it counts down, but "Time Up !" is. Press &lt;b&gt;F2&lt;/b&gt; at any time during a game to hear where it stands: the counter under its heading (the points still to be won in Anagrams, the seconds left in the other games), the game time left, and the score of every player. Orca leaves &lt;b&gt;F2&lt;/b&gt; to Quarn in both its desktop and its laptop keyboard layout.</source>
-        <translation>Il contatore del turno non viene letto mentre scende, ma «Tempo finito!» sì. Premi &lt;b&gt;F2&lt;/b&gt; in qualsiasi momento durante una partita per sentire a che punto è la partita: il contatore con la sua intestazione (i punti ancora da vincere in Anagrams, i secondi rimasti negli altri giochi), il tempo di gioco rimasto e il punteggio di ogni giocatore. Orca lascia &lt;b&gt;F2&lt;/b&gt; a Quarn sia con la disposizione di tastiera per computer fisso sia con quella per portatile.</translation>
+        <translation>Il contatore del turno non viene letto mentre scende, ma «Tempo finito!» sì. Premi &lt;b&gt;F2&lt;/b&gt; in qualsiasi momento della partita per sentire a che punto è: il contatore con la sua intestazione (i punti ancora da vincere in Anagrams, i secondi rimasti negli altri giochi), il tempo di gioco rimasto e il punteggio di ogni giocatore. Orca lascia &lt;b&gt;F2&lt;/b&gt; a Quarn sia con la disposizione di tastiera per computer fisso sia con quella per portatile.</translation>
     </message>
     <message>
         <source>The turn result is read as it opens, the points first, then in Crossword the words that were found; &lt;b&gt;Return&lt;/b&gt; answers it. Once the points have counted up, your new score is read, at the latest as the next turn starts. A new high score and the winner are read as they appear; the reading goes on after the window has closed itself.</source>

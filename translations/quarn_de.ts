@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>The words of %1 cannot be played: %2. Quarn plays in English.</source>
-        <translation>Mit den Wörtern der Sprache %1 kann nicht gespielt werden: %2. Quarn spielt auf Englisch.</translation>
+        <translation>Mit den Wörtern der Sprache %1 kann nicht gespielt werden: %2. Stattdessen wird auf Englisch gespielt.</translation>
     </message>
     <message>
         <source>The file dictionary.dic in the folder %1 holds no words before its end marker 999, so no word could ever be found.</source>
@@ -637,7 +637,7 @@
     </message>
     <message>
         <source>Press &lt;b&gt;Enter length of Game&lt;/b&gt; and move the slider to any whole number of minutes from 2 to 180 (three hours). The hours and minutes are shown under the slider. Press &lt;b&gt;Exit&lt;/b&gt; to keep that length and go back to the main menu.</source>
-        <translation>Drücke &lt;b&gt;Spieldauer einstellen&lt;/b&gt; und stelle den Schieberegler auf eine beliebige ganze Zahl von Minuten von 2 bis 180 (drei Stunden). Unter dem Regler werden die Stunden und Minuten angezeigt. Drücke &lt;b&gt;Fertig&lt;/b&gt;, um diese Dauer zu übernehmen und zum Hauptmenü zurückzukehren.</translation>
+        <translation>Drücke &lt;b&gt;Spieldauer einstellen&lt;/b&gt; und stelle den Schieberegler auf eine beliebige ganze Minutenzahl von 2 bis 180 (drei Stunden). Unter dem Regler werden die Stunden und Minuten angezeigt. Drücke &lt;b&gt;Fertig&lt;/b&gt;, um diese Dauer zu übernehmen und zum Hauptmenü zurückzukehren.</translation>
     </message>
     <message>
         <source>The game clock counts down the whole game. Each player's turn has its own counter as well:</source>
@@ -693,7 +693,7 @@
     </message>
     <message>
         <source>On the game screen the board is one stop of the Tab order, between &lt;b&gt;Exit&lt;/b&gt; and the buttons below the board. The &lt;b&gt;arrow keys&lt;/b&gt; always work the board, wherever the focus is: the first arrow key of a turn shows a thick blue cursor round the top-left cell, and each further key moves it one cell. Off one edge of the board it comes back in at the other. &lt;b&gt;Space&lt;/b&gt;, &lt;b&gt;Return&lt;/b&gt; or &lt;b&gt;Enter&lt;/b&gt; then picks the cell under the cursor, exactly like a click on it. Press &lt;b&gt;Tab&lt;/b&gt; to go on to &lt;b&gt;Finished ! Check Word(s)&lt;/b&gt; or &lt;b&gt;Change Letter&lt;/b&gt; and &lt;b&gt;Space&lt;/b&gt; or &lt;b&gt;Return&lt;/b&gt; to press it; an arrow key brings you back to the board. The cursor is hidden again at the end of every turn and whenever you click a cell with the mouse.</source>
-        <translation>Im Spielfenster ist das Spielfeld eine Station in der Tab-Reihenfolge, zwischen &lt;b&gt;Ende&lt;/b&gt; und den Knöpfen unter dem Spielfeld. Die &lt;b&gt;Pfeiltasten&lt;/b&gt; steuern immer das Spielfeld, ganz gleich, wo der Fokus gerade ist: Die erste Pfeiltaste eines Zuges zeigt einen dicken blauen Cursor um das Feld oben links, und jede weitere Taste bewegt ihn um ein Feld weiter. Läuft er über einen Rand des Spielfelds hinaus, kommt er am gegenüberliegenden Rand wieder herein. &lt;b&gt;Leertaste&lt;/b&gt;, &lt;b&gt;Eingabetaste&lt;/b&gt; oder &lt;b&gt;Enter&lt;/b&gt; wählen dann das Feld unter dem Cursor aus, genau wie ein Klick darauf. Drücke &lt;b&gt;Tab&lt;/b&gt;, um zu &lt;b&gt;Fertig! Wörter prüfen&lt;/b&gt; oder &lt;b&gt;Neu ziehen&lt;/b&gt; zu gelangen, und &lt;b&gt;Leertaste&lt;/b&gt; oder &lt;b&gt;Eingabetaste&lt;/b&gt;, um den Knopf zu drücken; eine Pfeiltaste bringt dich zurück aufs Spielfeld. Der Cursor verschwindet am Ende jedes Zuges wieder und immer dann, wenn du mit der Maus auf ein Feld klickst.</translation>
+        <translation>Im Spielfenster ist das ganze Spielfeld ein einziger Tab-Stopp, zwischen &lt;b&gt;Ende&lt;/b&gt; und den Knöpfen unter dem Spielfeld. Die &lt;b&gt;Pfeiltasten&lt;/b&gt; steuern immer das Spielfeld, ganz gleich, wo der Fokus gerade ist: Die erste Pfeiltaste eines Zuges zeigt einen dicken blauen Cursor um das Feld oben links, und jede weitere Taste bewegt ihn um ein Feld weiter. Läuft er über einen Rand des Spielfelds hinaus, kommt er am gegenüberliegenden Rand wieder herein. &lt;b&gt;Leertaste&lt;/b&gt;, &lt;b&gt;Eingabetaste&lt;/b&gt; oder &lt;b&gt;Enter&lt;/b&gt; wählen dann das Feld unter dem Cursor aus, genau wie ein Klick darauf. Drücke &lt;b&gt;Tab&lt;/b&gt;, um zu &lt;b&gt;Fertig! Wörter prüfen&lt;/b&gt; oder &lt;b&gt;Neu ziehen&lt;/b&gt; zu gelangen, und &lt;b&gt;Leertaste&lt;/b&gt; oder &lt;b&gt;Eingabetaste&lt;/b&gt;, um den Knopf zu drücken; eine Pfeiltaste bringt dich zurück aufs Spielfeld. Der Cursor verschwindet am Ende jedes Zuges wieder und immer dann, wenn du mit der Maus auf ein Feld klickst.</translation>
     </message>
     <message>
         <source>The high-score tables</source>
@@ -701,7 +701,7 @@
     </message>
     <message>
         <source>Each game keeps its own table of the ten best scores. The scores are taken after every player has had four turns, that is at the end of round 4: every player whose score beats the lowest score in the table goes into it, with the date. A score that only equals the lowest does not. A game that ends before the end of round 4 enters no score; a longer game enters them once, after round 4.</source>
-        <translation>Jedes Spiel hat seine eigene Bestenliste mit den zehn besten Ergebnissen. Gewertet wird, wenn jeder Spieler vier Züge hatte, also am Ende der Runde 4: Jeder Spieler, dessen Punktestand das niedrigste Ergebnis der Liste übertrifft, kommt mit dem Datum hinein. Wer nur genauso viele Punkte hat wie das niedrigste Ergebnis, kommt nicht hinein. Endet ein Spiel vor dem Ende der Runde 4, wird nichts eingetragen; bei einem längeren Spiel wird einmal eingetragen, nach Runde 4.</translation>
+        <translation>Jedes Spiel hat seine eigene Bestenliste mit den zehn besten Ergebnissen. Gewertet wird, wenn jeder Spieler vier Züge hatte, also am Ende von Runde 4: Jeder Spieler, dessen Punktestand das niedrigste Ergebnis der Liste übertrifft, kommt mit dem Datum hinein. Wer nur genauso viele Punkte hat wie das niedrigste Ergebnis, kommt nicht hinein. Endet ein Spiel vor Abschluss von Runde 4, wird nichts eingetragen; bei einem längeren Spiel wird nur einmal eingetragen, nämlich nach Runde 4.</translation>
     </message>
     <message>
         <source>When the game ends</source>
@@ -733,7 +733,7 @@
     </message>
     <message>
         <source>The whole board is filled with random letters. Swap them to lay out words and mark the letters of your words white: the second cell of every swap changes between grey and white, so clicking the same cell twice marks or unmarks it. Only white cells count. When the 3 minutes are up, or when you press &lt;b&gt;Finished ! Check Word(s)&lt;/b&gt;, every word found inside a white run across or down scores 50 points for each of its letters, words inside words included: a white run "some" scores "so", "some" and "me".</source>
-        <translation>Das ganze Spielfeld ist mit zufälligen Buchstaben gefüllt. Tausche sie, um Wörter zu legen, und markiere die Buchstaben deiner Wörter weiß: Das zweite Feld jedes Tauschs wechselt zwischen Grau und Weiß; klickst du also zweimal auf dasselbe Feld, markierst du es oder hebst die Markierung wieder auf. Nur weiße Felder zählen. Wenn die 3 Minuten um sind oder wenn du &lt;b&gt;Fertig! Wörter prüfen&lt;/b&gt; drückst, bringt jedes Wort, das in einer weißen Reihe waagerecht oder senkrecht steckt, 50 Punkte für jeden seiner Buchstaben, Wörter in Wörtern eingeschlossen: Eine weiße Reihe „Meise“ bringt Punkte für „Ei“, „Eis“ und „Meise“.</translation>
+        <translation>Das ganze Spielfeld ist mit zufälligen Buchstaben gefüllt. Tausche sie, um Wörter zu legen, und markiere die Buchstaben deiner Wörter weiß: Das zweite Feld jedes Tausches wechselt zwischen Grau und Weiß; klickst du also zweimal auf dasselbe Feld, markierst du es oder hebst die Markierung wieder auf. Nur weiße Felder zählen. Wenn die 3 Minuten um sind oder wenn du &lt;b&gt;Fertig! Wörter prüfen&lt;/b&gt; drückst, bringt jedes Wort, das in einer weißen Reihe waagerecht oder senkrecht steckt, 50 Punkte für jeden seiner Buchstaben, Wörter in Wörtern eingeschlossen: Eine weiße Reihe „Meise“ bringt Punkte für „Ei“, „Eis“ und „Meise“.</translation>
     </message>
     <message>
         <source>Pick 'N Mix</source>
@@ -792,7 +792,7 @@
     </message>
     <message>
         <source>Winner</source>
-        <translation>Gewonnen</translation>
+        <translation>Gewinner</translation>
     </message>
 </context>
 </TS>

@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>The words of %1 cannot be played: %2. Quarn plays in English.</source>
-        <translation>Orden på %1 kan inte användas: %2. Quarn spelar på engelska.</translation>
+        <translation>Orden på %1 kan inte användas: %2. Quarn använder engelska i stället.</translation>
     </message>
     <message>
         <source>The file dictionary.dic in the folder %1 holds no words before its end marker 999, so no word could ever be found.</source>
@@ -621,7 +621,7 @@
     </message>
     <message>
         <source>Quarn is a collection of four word games for one to four players, who take turns at the same computer: &lt;b&gt;Anagrams&lt;/b&gt;, &lt;b&gt;Crossword&lt;/b&gt;, &lt;b&gt;Mix &apos;N Match&lt;/b&gt; and &lt;b&gt;Pick &apos;N Mix&lt;/b&gt;. Every game is played on the same board of 65 letter cells, 13 across and 5 down. You change the board by clicking one cell and then a second cell: the two cells swap their letters. Words are read along the rows from left to right and down the columns from top to bottom, never backwards.</source>
-        <translation>Quarn är en samling med fyra ordspel för en till fyra spelare, som turas om vid samma dator: &lt;b&gt;Anagrams&lt;/b&gt;, &lt;b&gt;Crossword&lt;/b&gt;, &lt;b&gt;Mix &apos;N Match&lt;/b&gt; och &lt;b&gt;Pick &apos;N Mix&lt;/b&gt;. Alla spelen spelas på samma spelplan med 65 bokstavsrutor, 13 i bredd och 5 på höjden. Du ändrar spelplanen genom att klicka på en ruta och sedan på en andra ruta: de två rutorna byter bokstäver med varandra. Orden läses längs raderna från vänster till höger och i kolumnerna uppifrån och ned, aldrig baklänges.</translation>
+        <translation>Quarn är en samling med fyra ordspel för en till fyra spelare, som turas om vid samma dator: &lt;b&gt;Anagrams&lt;/b&gt;, &lt;b&gt;Crossword&lt;/b&gt;, &lt;b&gt;Mix &apos;N Match&lt;/b&gt; och &lt;b&gt;Pick &apos;N Mix&lt;/b&gt;. Alla spelen spelas på samma spelplan med 65 bokstavsrutor, 13 på bredden och 5 på höjden. Du ändrar spelplanen genom att klicka på en ruta och sedan på en ruta till: de två rutorna byter bokstäver med varandra. Orden läses längs raderna från vänster till höger och i kolumnerna uppifrån och ned, aldrig baklänges.</translation>
     </message>
     <message>
         <source>Starting from the main menu</source>
@@ -673,11 +673,11 @@
     </message>
     <message>
         <source>Press &lt;b&gt;Play Game&lt;/b&gt;. The game screen shows the game clock, the round, each player&apos;s name and score, and the best scores of the game. Before each turn Quarn asks whether the player is ready; click OK to start your turn. After a checked turn the points are shown: click &lt;b&gt;OK&lt;/b&gt; and watch them count onto your score.</source>
-        <translation>Tryck på &lt;b&gt;Spela&lt;/b&gt;. Spelfönstret visar spelklockan, rundan, varje spelares namn och poäng samt spelets bästa resultat. Före varje tur frågar Quarn om spelaren är redo; klicka på OK för att börja din tur. När en tur har kontrollerats visas poängen: klicka på &lt;b&gt;OK&lt;/b&gt; och se hur de räknas upp och läggs till dina poäng.</translation>
+        <translation>Tryck på &lt;b&gt;Spela&lt;/b&gt;. Spelfönstret visar spelklockan, vilken runda det är, varje spelares namn och poäng samt spelets bästa resultat. Före varje tur frågar Quarn om spelaren är redo; klicka på OK för att börja din tur. När en tur har kontrollerats visas poängen: klicka på &lt;b&gt;OK&lt;/b&gt; och se hur de räknas upp och läggs till dina poäng.</translation>
     </message>
     <message>
         <source>To leave a game early, press the red &lt;b&gt;Exit&lt;/b&gt; button at the top right and answer Yes. There is no winner for a game that was left.</source>
-        <translation>Om du vill lämna ett spel i förtid trycker du på den röda knappen &lt;b&gt;Sluta&lt;/b&gt; uppe till höger och svarar Ja. Ett spel som har lämnats har ingen vinnare.</translation>
+        <translation>Om du vill lämna ett spel i förtid trycker du på den röda knappen &lt;b&gt;Sluta&lt;/b&gt; uppe till höger och svarar Ja. Ett spel som avbryts får ingen vinnare.</translation>
     </message>
     <message>
         <source>Playing with the keyboard</source>
@@ -693,7 +693,7 @@
     </message>
     <message>
         <source>On the game screen the board is one stop of the Tab order, between &lt;b&gt;Exit&lt;/b&gt; and the buttons below the board. The &lt;b&gt;arrow keys&lt;/b&gt; always work the board, wherever the focus is: the first arrow key of a turn shows a thick blue cursor round the top-left cell, and each further key moves it one cell. Off one edge of the board it comes back in at the other. &lt;b&gt;Space&lt;/b&gt;, &lt;b&gt;Return&lt;/b&gt; or &lt;b&gt;Enter&lt;/b&gt; then picks the cell under the cursor, exactly like a click on it. Press &lt;b&gt;Tab&lt;/b&gt; to go on to &lt;b&gt;Finished ! Check Word(s)&lt;/b&gt; or &lt;b&gt;Change Letter&lt;/b&gt; and &lt;b&gt;Space&lt;/b&gt; or &lt;b&gt;Return&lt;/b&gt; to press it; an arrow key brings you back to the board. The cursor is hidden again at the end of every turn and whenever you click a cell with the mouse.</source>
-        <translation>I spelfönstret är spelplanen ett stopp i tabbordningen, mellan &lt;b&gt;Sluta&lt;/b&gt; och knapparna under spelplanen. &lt;b&gt;Piltangenterna&lt;/b&gt; styr alltid spelplanen, var fokus än är: den första piltangenten under en tur visar en tjock blå markör runt rutan längst upp till vänster, och varje ytterligare tryck flyttar den en ruta. Går den ut över en kant av spelplanen kommer den tillbaka in vid den motsatta kanten. &lt;b&gt;Mellanslag&lt;/b&gt;, &lt;b&gt;Retur&lt;/b&gt; eller &lt;b&gt;Enter&lt;/b&gt; väljer sedan rutan under markören, precis som ett klick på den. Tryck på &lt;b&gt;Tab&lt;/b&gt; för att gå vidare till &lt;b&gt;Klar! Kolla orden&lt;/b&gt; eller &lt;b&gt;Byt bokstav&lt;/b&gt; och på &lt;b&gt;Mellanslag&lt;/b&gt; eller &lt;b&gt;Retur&lt;/b&gt; för att trycka på knappen; en piltangent tar dig tillbaka till spelplanen. Markören döljs igen i slutet av varje tur och så fort du klickar på en ruta med musen.</translation>
+        <translation>I spelfönstret är spelplanen ett stopp i tabbordningen, mellan &lt;b&gt;Sluta&lt;/b&gt; och knapparna under spelplanen. &lt;b&gt;Piltangenterna&lt;/b&gt; styr alltid spelplanen, var fokus än är: det första trycket på en piltangent under en tur visar en tjock blå markör runt rutan längst upp till vänster, och varje nytt tryck flyttar markören en ruta. Går den ut över en kant av spelplanen kommer den in igen vid motsatta kanten. &lt;b&gt;Mellanslag&lt;/b&gt;, &lt;b&gt;Retur&lt;/b&gt; eller &lt;b&gt;Enter&lt;/b&gt; väljer sedan rutan under markören, precis som ett klick på den. Tryck på &lt;b&gt;Tab&lt;/b&gt; för att gå vidare till &lt;b&gt;Klar! Kolla orden&lt;/b&gt; eller &lt;b&gt;Byt bokstav&lt;/b&gt; och på &lt;b&gt;Mellanslag&lt;/b&gt; eller &lt;b&gt;Retur&lt;/b&gt; för att trycka på knappen; en piltangent tar dig tillbaka till spelplanen. Markören döljs igen i slutet av varje tur och så fort du klickar på en ruta med musen.</translation>
     </message>
     <message>
         <source>The high-score tables</source>
@@ -701,7 +701,7 @@
     </message>
     <message>
         <source>Each game keeps its own table of the ten best scores. The scores are taken after every player has had four turns, that is at the end of round 4: every player whose score beats the lowest score in the table goes into it, with the date. A score that only equals the lowest does not. A game that ends before the end of round 4 enters no score; a longer game enters them once, after round 4.</source>
-        <translation>Varje spel har sin egen topplista med de tio bästa resultaten. Resultaten noteras när alla spelare har haft fyra turer, alltså i slutet av runda 4: varje spelare vars poäng slår det lägsta resultatet på listan kommer in på den, med datum. Ett resultat som bara är lika med det lägsta kommer inte in. Ett spel som avslutas innan runda 4 är slut för inte in något resultat; ett längre spel för in dem en gång, efter runda 4.</translation>
+        <translation>Varje spel har sin egen topplista med de tio bästa resultaten. Resultaten noteras när alla spelare har haft fyra turer, alltså i slutet av runda 4: varje spelare vars poäng slår det lägsta resultatet på listan kommer in på den, med datum. Ett resultat som bara är lika med det lägsta kommer inte in. Ett spel som avslutas innan runda 4 är slut för inte in några resultat; ett längre spel för in dem en gång, efter runda 4.</translation>
     </message>
     <message>
         <source>When the game ends</source>
@@ -709,7 +709,7 @@
     </message>
     <message>
         <source>When the game clock has run out, the round that is being played is finished, so every player has had the same number of turns. Then the winner, the player with the highest score, is announced, followed by GAME OVER.</source>
-        <translation>När spelklockan har gått ut spelas den pågående rundan klart, så att alla spelare har haft lika många turer. Sedan utropas vinnaren, den spelare som har flest poäng, följt av SPELET ÄR SLUT.</translation>
+        <translation>När speltiden har gått ut spelas den pågående rundan klart, så att alla spelare har haft lika många turer. Sedan utropas vinnaren, den spelare som har flest poäng, följt av SPELET ÄR SLUT.</translation>
     </message>
     <message>
         <source>Anagrams</source>
@@ -725,7 +725,7 @@
     </message>
     <message>
         <source>You get a set of letters in the top row and two minutes to build as many words as you can, across or down, crossing each other if you like. Every whole run of letters that is a word scores 50 points; words hidden inside a longer run do not count, and a run that is not a word scores nothing. Press &lt;b&gt;Finished ! Check Word(s)&lt;/b&gt; to have your words checked early; when the time runs out the board is checked anyway.</source>
-        <translation>Du får ett antal bokstäver på den översta raden och två minuter på dig att bygga så många ord du kan, vågrätt eller lodrätt, och de får gärna korsa varandra. Varje hel följd av bokstäver som är ett ord ger 50 poäng; ord som gömmer sig i en längre följd räknas inte, och en följd som inte är ett ord ger inga poäng. Tryck på &lt;b&gt;Klar! Kolla orden&lt;/b&gt; om du vill att dina ord ska kontrolleras innan tiden är ute; när tiden är ute kontrolleras spelplanen ändå.</translation>
+        <translation>Du får ett antal bokstäver på den översta raden och två minuter på dig att lägga så många ord som du kan, vågrätt eller lodrätt, och de får gärna korsa varandra. Varje hel följd av bokstäver som är ett ord ger 50 poäng; ord som gömmer sig i en längre följd räknas inte, och en följd som inte är ett ord ger inga poäng. Tryck på &lt;b&gt;Klar! Kolla orden&lt;/b&gt; om du vill att dina ord ska kontrolleras innan tiden är ute; när tiden är ute kontrolleras spelplanen ändå.</translation>
     </message>
     <message>
         <source>Mix &apos;N Match</source>
@@ -761,7 +761,7 @@
     </message>
     <message>
         <source>When your turn starts the reader says whose turn it is, and the keyboard is on the board. The first arrow key reads the top-left cell; every further arrow key reads the cell the cursor moves onto: first its letter (or &quot;empty&quot;), then its row and column, then &quot;white&quot; for a cell of the word area of Mix &apos;N Match and Pick &apos;N Mix, and &quot;picked&quot; for a cell you have picked. After each pick and each swap the cell under the cursor is read again as it is now. In Pick &apos;N Mix a letter that is already placed cannot be picked: that cell is read again with &quot;placed&quot;.</source>
-        <translation>När din tur börjar säger skärmläsaren vems tur det är, och tangentbordet styr spelplanen. Den första piltangenten läser upp rutan längst upp till vänster; varje ytterligare piltangent läser upp rutan som markören flyttas till: först dess bokstav (eller ”tom”), sedan dess rad och kolumn, sedan ”vit” för en ruta i ordområdet i Mix &apos;N Match och Pick &apos;N Mix, och ”vald” för en ruta som du har valt. Efter varje val och varje byte läses rutan under markören upp igen som den är nu. I Pick &apos;N Mix kan en bokstav som redan är placerad inte väljas: då läses rutan upp igen med ”placerad”.</translation>
+        <translation>När din tur börjar säger skärmläsaren vems tur det är, och tangentbordet styr spelplanen. Det första trycket på en piltangent läser upp rutan längst upp till vänster; varje nytt tryck läser upp rutan som markören flyttas till: först dess bokstav (eller ”tom”), sedan dess rad och kolumn, sedan ”vit” för en ruta i ordområdet i Mix &apos;N Match och Pick &apos;N Mix, och ”vald” för en ruta som du har valt. Efter varje val och varje byte läses rutan under markören upp igen som den är nu. I Pick &apos;N Mix kan en bokstav som redan är placerad inte väljas: då läses rutan upp igen med ”placerad”.</translation>
     </message>
     <message>
         <source>The counter of the turn is not read as it counts down, but &quot;Time Up !&quot; is. Press &lt;b&gt;F2&lt;/b&gt; at any time during a game to hear where it stands: the counter under its heading (the points still to be won in Anagrams, the seconds left in the other games), the game time left, and the score of every player. Orca leaves &lt;b&gt;F2&lt;/b&gt; to Quarn in both its desktop and its laptop keyboard layout.</source>

@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>The used-word record could not be saved to %1 (%2). The file keeps its old marks.</source>
-        <translation>La liste des mots déjà utilisés n’a pas pu être enregistrée dans %1 (%2). Le fichier garde ses anciennes marques.</translation>
+        <translation>La liste des mots déjà utilisés n’a pas pu être enregistrée dans %1 (%2). Le fichier garde son ancien contenu.</translation>
     </message>
     <message>
         <source>cannot make the folder %1: %2</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>The file %1 is missing from the folder %2. Quarn cannot go on without it.</source>
-        <translation>Le fichier %1 est absent du dossier %2. Quarn ne peut pas continuer sans lui.</translation>
+        <translation>Le fichier %1 est absent du dossier %2. Quarn ne peut pas continuer sans ce fichier.</translation>
     </message>
     <message>
         <source>The word list %1 holds no entry that can be drawn, so %2 cannot be played.</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>The words of %1 cannot be played: %2. Quarn plays in English.</source>
-        <translation>Impossible de jouer en %1 : %2. Quarn joue donc en anglais.</translation>
+        <translation>Impossible d’utiliser les mots de la langue %1 : %2. Quarn joue donc en anglais.</translation>
     </message>
     <message>
         <source>The file dictionary.dic in the folder %1 holds no words before its end marker 999, so no word could ever be found.</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>The words of %1 cannot be played: %2.</source>
-        <translation>Impossible de jouer en %1 : %2.</translation>
+        <translation>Impossible d’utiliser les mots de la langue %1 : %2.</translation>
     </message>
     <message>
         <source>The choice of %1 could not be saved to %2 (%3). Quarn will start in the language chosen before.</source>
@@ -470,19 +470,19 @@
     </message>
     <message>
         <source>place %1</source>
-        <translation>place %1</translation>
+        <translation>rang %1</translation>
     </message>
     <message>
         <source>name in place %1</source>
-        <translation>nom à la place %1</translation>
+        <translation>nom au rang %1</translation>
     </message>
     <message>
         <source>score in place %1</source>
-        <translation>score à la place %1</translation>
+        <translation>score au rang %1</translation>
     </message>
     <message>
         <source>date in place %1</source>
-        <translation>date à la place %1</translation>
+        <translation>date au rang %1</translation>
     </message>
 </context>
 <context>
@@ -621,7 +621,7 @@
     </message>
     <message>
         <source>Quarn is a collection of four word games for one to four players, who take turns at the same computer: &lt;b&gt;Anagrams&lt;/b&gt;, &lt;b&gt;Crossword&lt;/b&gt;, &lt;b&gt;Mix 'N Match&lt;/b&gt; and &lt;b&gt;Pick 'N Mix&lt;/b&gt;. Every game is played on the same board of 65 letter cells, 13 across and 5 down. You change the board by clicking one cell and then a second cell: the two cells swap their letters. Words are read along the rows from left to right and down the columns from top to bottom, never backwards.</source>
-        <translation>Quarn réunit quatre jeux de lettres pour un à quatre joueurs, qui jouent chacun à leur tour sur le même ordinateur : &lt;b&gt;Anagrams&lt;/b&gt;, &lt;b&gt;Crossword&lt;/b&gt;, &lt;b&gt;Mix 'N Match&lt;/b&gt; et &lt;b&gt;Pick 'N Mix&lt;/b&gt;. Tous les jeux se jouent sur la même grille de 65 cases, 13 en largeur et 5 en hauteur. Pour modifier la grille, tu cliques sur une case, puis sur une deuxième : les deux cases échangent leurs lettres. Les mots se lisent le long des lignes de gauche à droite et le long des colonnes de haut en bas, jamais à l’envers.</translation>
+        <translation>Quarn réunit quatre jeux de lettres pour un à quatre joueurs, qui jouent chacun à leur tour sur le même ordinateur : &lt;b&gt;Anagrams&lt;/b&gt;, &lt;b&gt;Crossword&lt;/b&gt;, &lt;b&gt;Mix 'N Match&lt;/b&gt; et &lt;b&gt;Pick 'N Mix&lt;/b&gt;. Tous les jeux se jouent sur la même grille de 65 cases, 13 en largeur et 5 en hauteur. Pour modifier la grille, tu cliques sur une case, puis sur une deuxième : les deux cases échangent leurs lettres. Les mots se lisent de gauche à droite sur les lignes et de haut en bas dans les colonnes, jamais à l’envers.</translation>
     </message>
     <message>
         <source>Starting from the main menu</source>
@@ -629,7 +629,7 @@
     </message>
     <message>
         <source>The main menu shows the four games. Click the game you want to play; it turns yellow. Then set the length of the game, enter the players' names and press &lt;b&gt;Play Game&lt;/b&gt;. If something is missing, Quarn tells you what it is. After every game you choose the game and its length again; the names stay.</source>
-        <translation>Le menu principal présente les quatre jeux. Clique sur le jeu auquel tu veux jouer : il devient jaune. Règle ensuite la durée de la partie, entre les noms des joueurs et appuie sur &lt;b&gt;Jouer&lt;/b&gt;. S’il manque quelque chose, Quarn te dit quoi. Après chaque partie, tu choisis de nouveau le jeu et sa durée ; les noms, eux, restent.</translation>
+        <translation>Le menu principal présente les quatre jeux. Clique sur le jeu auquel tu veux jouer : il devient jaune. Règle ensuite la durée de la partie, entre les noms des joueurs et appuie sur &lt;b&gt;Jouer&lt;/b&gt;. S’il manque quelque chose, Quarn te l’indique. Après chaque partie, tu choisis de nouveau le jeu et sa durée ; les noms, eux, restent.</translation>
     </message>
     <message>
         <source>Setting the length of the game</source>
@@ -685,7 +685,7 @@
     </message>
     <message>
         <source>Everything can be done without a mouse. In every window &lt;b&gt;Tab&lt;/b&gt; and &lt;b&gt;Shift+Tab&lt;/b&gt; go from one control to the next, and &lt;b&gt;Space&lt;/b&gt;, &lt;b&gt;Return&lt;/b&gt; or &lt;b&gt;Enter&lt;/b&gt; presses the button that has the focus. &lt;b&gt;Return&lt;/b&gt; answers every message and every turn result (&lt;b&gt;Esc&lt;/b&gt; answers a result too). A key held down repeats only in the window where you pressed it, and &lt;b&gt;Return&lt;/b&gt;, &lt;b&gt;Enter&lt;/b&gt; and &lt;b&gt;Esc&lt;/b&gt; count once each time you press them. &lt;b&gt;Alt+F&lt;/b&gt; and &lt;b&gt;Alt+H&lt;/b&gt; open the File and Help menus. In the main menu &lt;b&gt;F1&lt;/b&gt; opens these instructions (&lt;b&gt;Esc&lt;/b&gt; closes them again). &lt;b&gt;Ctrl+Q&lt;/b&gt; is File &amp;gt; Exit in the main menu, in the windows for the names and the game length, in About and in these instructions, but never during a game. Type the names straight into the coloured boxes: &lt;b&gt;Return&lt;/b&gt; takes you to the next box, and after the fourth it presses &lt;b&gt;Exit&lt;/b&gt;. Move the game length slider with the arrow keys and press &lt;b&gt;Return&lt;/b&gt; to keep that length.</source>
-        <translation>Tout peut se faire sans souris. Dans chaque fenêtre, &lt;b&gt;Tab&lt;/b&gt; et &lt;b&gt;Maj+Tab&lt;/b&gt; passent d’une commande à la suivante, et &lt;b&gt;Espace&lt;/b&gt;, &lt;b&gt;Entrée&lt;/b&gt; ou la touche &lt;b&gt;Entrée&lt;/b&gt; du pavé numérique appuie sur le bouton qui a le focus. &lt;b&gt;Entrée&lt;/b&gt; répond à chaque message et à chaque résultat de tour (&lt;b&gt;Échap&lt;/b&gt; répond aussi à un résultat). Une touche maintenue enfoncée ne se répète que dans la fenêtre où tu l’as enfoncée, et les touches &lt;b&gt;Entrée&lt;/b&gt; (du clavier principal comme du pavé numérique) et &lt;b&gt;Échap&lt;/b&gt; ne comptent qu’une fois à chaque appui. &lt;b&gt;Alt+F&lt;/b&gt; et &lt;b&gt;Alt+A&lt;/b&gt; ouvrent les menus Fichier et Aide. Dans le menu principal, &lt;b&gt;F1&lt;/b&gt; ouvre ces instructions (&lt;b&gt;Échap&lt;/b&gt; les referme). &lt;b&gt;Ctrl+Q&lt;/b&gt; équivaut à Fichier &amp;gt; Quitter dans le menu principal, dans les fenêtres des noms et de la durée de la partie, dans À propos et dans ces instructions, mais jamais pendant une partie. Tape les noms directement dans les zones de couleur : &lt;b&gt;Entrée&lt;/b&gt; te fait passer à la zone suivante et, après la quatrième, appuie sur &lt;b&gt;Valider&lt;/b&gt;. Déplace le curseur de la durée avec les touches fléchées et appuie sur &lt;b&gt;Entrée&lt;/b&gt; pour garder cette durée.</translation>
+        <translation>Tout peut se faire sans souris. Dans chaque fenêtre, &lt;b&gt;Tab&lt;/b&gt; et &lt;b&gt;Maj+Tab&lt;/b&gt; permettent de passer d’un élément à l’autre, et &lt;b&gt;Espace&lt;/b&gt;, &lt;b&gt;Entrée&lt;/b&gt; ou la touche &lt;b&gt;Entrée&lt;/b&gt; du pavé numérique actionne le bouton qui a le focus. &lt;b&gt;Entrée&lt;/b&gt; valide chaque message et chaque résultat de tour (&lt;b&gt;Échap&lt;/b&gt; ferme aussi un résultat). Une touche maintenue enfoncée ne se répète que dans la fenêtre où tu as appuyé dessus, et les touches &lt;b&gt;Entrée&lt;/b&gt; (du clavier principal comme du pavé numérique) et &lt;b&gt;Échap&lt;/b&gt; ne comptent qu’une fois à chaque appui. &lt;b&gt;Alt+F&lt;/b&gt; et &lt;b&gt;Alt+A&lt;/b&gt; ouvrent les menus Fichier et Aide. Dans le menu principal, &lt;b&gt;F1&lt;/b&gt; ouvre ces instructions (&lt;b&gt;Échap&lt;/b&gt; les referme). &lt;b&gt;Ctrl+Q&lt;/b&gt; équivaut à Fichier &amp;gt; Quitter dans le menu principal, dans les fenêtres des noms et de la durée de la partie, dans À propos et dans ces instructions, mais jamais pendant une partie. Tape les noms directement dans les zones de couleur : &lt;b&gt;Entrée&lt;/b&gt; te fait passer à la zone suivante et, dans la quatrième, actionne le bouton &lt;b&gt;Valider&lt;/b&gt;. Déplace le curseur de la durée avec les touches fléchées et appuie sur &lt;b&gt;Entrée&lt;/b&gt; pour garder cette durée.</translation>
     </message>
     <message>
         <source>The focus always goes where you play next: to the board when your turn starts and after each result, to the button that opened the names or game length window when you close it, and to the first game after a game.</source>
@@ -693,7 +693,7 @@
     </message>
     <message>
         <source>On the game screen the board is one stop of the Tab order, between &lt;b&gt;Exit&lt;/b&gt; and the buttons below the board. The &lt;b&gt;arrow keys&lt;/b&gt; always work the board, wherever the focus is: the first arrow key of a turn shows a thick blue cursor round the top-left cell, and each further key moves it one cell. Off one edge of the board it comes back in at the other. &lt;b&gt;Space&lt;/b&gt;, &lt;b&gt;Return&lt;/b&gt; or &lt;b&gt;Enter&lt;/b&gt; then picks the cell under the cursor, exactly like a click on it. Press &lt;b&gt;Tab&lt;/b&gt; to go on to &lt;b&gt;Finished ! Check Word(s)&lt;/b&gt; or &lt;b&gt;Change Letter&lt;/b&gt; and &lt;b&gt;Space&lt;/b&gt; or &lt;b&gt;Return&lt;/b&gt; to press it; an arrow key brings you back to the board. The cursor is hidden again at the end of every turn and whenever you click a cell with the mouse.</source>
-        <translation>Dans l’écran de jeu, la grille est une étape de l’ordre de tabulation, entre &lt;b&gt;Stop&lt;/b&gt; et les boutons sous la grille. Les &lt;b&gt;touches fléchées&lt;/b&gt; agissent toujours sur la grille, où que soit le focus : la première flèche d’un tour affiche un épais curseur bleu autour de la case en haut à gauche, et chaque flèche suivante le déplace d’une case. S’il sort par un bord de la grille, il revient par le bord opposé. &lt;b&gt;Espace&lt;/b&gt;, &lt;b&gt;Entrée&lt;/b&gt; ou la touche &lt;b&gt;Entrée&lt;/b&gt; du pavé numérique sélectionne alors la case sous le curseur, exactement comme un clic dessus. Appuie sur &lt;b&gt;Tab&lt;/b&gt; pour passer à &lt;b&gt;Fini ! Vérifier les mots&lt;/b&gt; ou à &lt;b&gt;Autre lettre&lt;/b&gt;, puis sur &lt;b&gt;Espace&lt;/b&gt; ou &lt;b&gt;Entrée&lt;/b&gt; pour appuyer sur ce bouton ; une flèche te ramène sur la grille. Le curseur disparaît à la fin de chaque tour et chaque fois que tu cliques sur une case avec la souris.</translation>
+        <translation>Dans l’écran de jeu, la grille est une étape de l’ordre de tabulation, entre &lt;b&gt;Stop&lt;/b&gt; et les boutons sous la grille. Les &lt;b&gt;touches fléchées&lt;/b&gt; agissent toujours sur la grille, où que soit le focus : la première flèche d’un tour affiche un épais curseur bleu autour de la case en haut à gauche, et chaque flèche suivante le déplace d’une case. S’il sort par un bord de la grille, il revient par le bord opposé. &lt;b&gt;Espace&lt;/b&gt;, &lt;b&gt;Entrée&lt;/b&gt; ou la touche &lt;b&gt;Entrée&lt;/b&gt; du pavé numérique sélectionne alors la case sous le curseur, exactement comme un clic dessus. Appuie sur &lt;b&gt;Tab&lt;/b&gt; pour passer à &lt;b&gt;Fini ! Vérifier les mots&lt;/b&gt; ou à &lt;b&gt;Autre lettre&lt;/b&gt;, puis sur &lt;b&gt;Espace&lt;/b&gt; ou &lt;b&gt;Entrée&lt;/b&gt; pour l’actionner ; une flèche te ramène sur la grille. Le curseur disparaît à la fin de chaque tour et chaque fois que tu cliques sur une case avec la souris.</translation>
     </message>
     <message>
         <source>The high-score tables</source>
@@ -701,7 +701,7 @@
     </message>
     <message>
         <source>Each game keeps its own table of the ten best scores. The scores are taken after every player has had four turns, that is at the end of round 4: every player whose score beats the lowest score in the table goes into it, with the date. A score that only equals the lowest does not. A game that ends before the end of round 4 enters no score; a longer game enters them once, after round 4.</source>
-        <translation>Chaque jeu a son propre tableau des dix meilleurs scores. Les scores sont relevés quand chaque joueur a joué quatre tours, c’est-à-dire à la fin de la manche 4 : chaque joueur dont le score dépasse le plus petit score du tableau y entre, avec la date. Un score qui ne fait qu’égaler le plus petit n’y entre pas. Une partie qui se termine avant la fin de la manche 4 n’inscrit aucun score ; une partie plus longue les inscrit une seule fois, après la manche 4.</translation>
+        <translation>Chaque jeu a son propre tableau des dix meilleurs scores. Les scores sont relevés quand chaque joueur a joué quatre tours, c’est-à-dire à la fin de la manche 4 : chaque joueur dont le score dépasse le score le plus bas du tableau y entre, avec la date. Un score qui ne fait qu’égaler le plus bas n’y entre pas. Une partie qui se termine avant la fin de la manche 4 n’inscrit aucun score ; une partie plus longue les inscrit une seule fois, après la manche 4.</translation>
     </message>
     <message>
         <source>When the game ends</source>
@@ -717,7 +717,7 @@
     </message>
     <message>
         <source>The letters of a word stand mixed up in the top row. Swap them until the whole word reads correctly along a row or down a column, then press &lt;b&gt;Finished ! Check Word(s)&lt;/b&gt;. Any word that uses all the letters is accepted. You score the points that are still left on the counter when you press the button. If you make a shorter word, Quarn says "Don't Cheat - You must use all the letters" and the counter keeps running. If the counter runs out you score nothing.</source>
-        <translation>Les lettres d’un mot sont mélangées sur la ligne du haut. Échange-les jusqu’à ce que le mot entier se lise correctement le long d’une ligne ou d’une colonne, puis appuie sur &lt;b&gt;Fini ! Vérifier les mots&lt;/b&gt;. Tout mot qui utilise toutes les lettres est accepté. Tu marques les points qui restent au compteur au moment où tu appuies sur le bouton. Si tu formes un mot plus court, Quarn affiche « Pas de triche ! Tu dois utiliser toutes les lettres. » et le compteur continue de tourner. Si le compteur arrive à zéro, tu ne marques rien.</translation>
+        <translation>Les lettres d’un mot sont mélangées sur la ligne du haut. Échange-les jusqu’à ce que le mot entier se lise correctement sur une ligne ou dans une colonne, puis appuie sur &lt;b&gt;Fini ! Vérifier les mots&lt;/b&gt;. Tout mot qui utilise toutes les lettres est accepté. Tu marques les points qui restent au compteur au moment où tu appuies sur le bouton. Si tu formes un mot plus court, Quarn affiche « Pas de triche ! Tu dois utiliser toutes les lettres. » et le compteur continue de tourner. Si le compteur arrive à zéro, tu ne marques rien.</translation>
     </message>
     <message>
         <source>Crossword</source>
@@ -749,7 +749,7 @@
     </message>
     <message>
         <source>When word packs are installed, the main menu has a &lt;b&gt;Language&lt;/b&gt; menu: English first, then every other language by its own name. Choose one, and from then on the dictionary, the words to unscramble and the letters on the board are that language's, until you choose another; Quarn remembers your choice for the next time. Each language keeps its own high-score tables. While a game is being played the menu is greyed out.</source>
-        <translation>Quand des packs de mots sont installés, le menu principal a un menu &lt;b&gt;Langue&lt;/b&gt; : English (l’anglais) d’abord, puis chaque autre langue sous son propre nom. Choisis-en une : à partir de là, le dictionnaire, les mots à remettre dans l’ordre et les lettres de la grille sont ceux de cette langue, jusqu’à ce que tu en choisisses une autre ; Quarn retient ton choix pour la prochaine fois. Chaque langue a ses propres tableaux des meilleurs scores. Pendant une partie, ce menu est grisé.</translation>
+        <translation>Quand des packs de mots sont installés, le menu principal comporte un menu &lt;b&gt;Langue&lt;/b&gt; : English (l’anglais) d’abord, puis chaque autre langue sous son propre nom. Choisis-en une : à partir de là, le dictionnaire, les mots à remettre dans l’ordre et les lettres de la grille sont ceux de cette langue, jusqu’à ce que tu en choisisses une autre ; Quarn retient ton choix pour la prochaine fois. Chaque langue a ses propres tableaux des meilleurs scores. Pendant une partie, ce menu est grisé.</translation>
     </message>
     <message>
         <source>Playing with a screen reader</source>

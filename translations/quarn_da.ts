@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>The words of %1 cannot be played: %2. Quarn plays in English.</source>
-        <translation>Ordene på %1 kan ikke bruges: %2. Quarn spiller på engelsk.</translation>
+        <translation>Ordene på %1 kan ikke bruges: %2. Quarn bruger engelsk i stedet.</translation>
     </message>
     <message>
         <source>The file dictionary.dic in the folder %1 holds no words before its end marker 999, so no word could ever be found.</source>
@@ -621,7 +621,7 @@
     </message>
     <message>
         <source>Quarn is a collection of four word games for one to four players, who take turns at the same computer: &lt;b&gt;Anagrams&lt;/b&gt;, &lt;b&gt;Crossword&lt;/b&gt;, &lt;b&gt;Mix &apos;N Match&lt;/b&gt; and &lt;b&gt;Pick &apos;N Mix&lt;/b&gt;. Every game is played on the same board of 65 letter cells, 13 across and 5 down. You change the board by clicking one cell and then a second cell: the two cells swap their letters. Words are read along the rows from left to right and down the columns from top to bottom, never backwards.</source>
-        <translation>Quarn er en samling af fire ordspil for en til fire spillere, der skiftes til at spille ved den samme computer: &lt;b&gt;Anagrams&lt;/b&gt;, &lt;b&gt;Crossword&lt;/b&gt;, &lt;b&gt;Mix &apos;N Match&lt;/b&gt; og &lt;b&gt;Pick &apos;N Mix&lt;/b&gt;. Alle spillene foregår på det samme bræt med 65 bogstavfelter, 13 vandret og 5 lodret. Du ændrer brættet ved at klikke på ét felt og derefter på et andet: de to felter bytter bogstaver. Ord læses hen ad rækkerne fra venstre mod højre og ned ad kolonnerne fra top til bund, aldrig baglæns.</translation>
+        <translation>Quarn er en samling af fire ordspil for en til fire spillere, der skiftes til at spille ved den samme computer: &lt;b&gt;Anagrams&lt;/b&gt;, &lt;b&gt;Crossword&lt;/b&gt;, &lt;b&gt;Mix &apos;N Match&lt;/b&gt; og &lt;b&gt;Pick &apos;N Mix&lt;/b&gt;. Alle spillene foregår på det samme bræt med 65 bogstavfelter, 13 i bredden og 5 i højden. Du ændrer brættet ved at klikke på ét felt og derefter på et andet: de to felter bytter bogstaver. Ord læses hen ad rækkerne fra venstre mod højre og ned ad kolonnerne fra top til bund, aldrig baglæns.</translation>
     </message>
     <message>
         <source>Starting from the main menu</source>
@@ -645,7 +645,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Anagrams&lt;/b&gt;: the turn lasts until you solve the word or your 1000 points have run down, one point every 51 thousandths of a second, which takes about 51 seconds.</source>
-        <translation>&lt;b&gt;Anagrams&lt;/b&gt;: turen varer, indtil du løser ordet, eller indtil dine 1000 point er talt ned, ét point for hver 51 tusindedele sekund, hvilket tager omkring 51 sekunder.</translation>
+        <translation>&lt;b&gt;Anagrams&lt;/b&gt;: turen varer, indtil du løser ordet, eller indtil dine 1000 point er talt ned – ét point hver 51. tusindedel sekund, så det tager omkring 51 sekunder.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Crossword&lt;/b&gt;: 2 minutes.</source>
@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Mix &apos;N Match&lt;/b&gt;: 3 minutes, or less if you press &lt;b&gt;Finished ! Check Word(s)&lt;/b&gt;.</source>
-        <translation>&lt;b&gt;Mix &apos;N Match&lt;/b&gt;: 3 minutter, eller mindre hvis du trykker på &lt;b&gt;Færdig! Tjek ord&lt;/b&gt;.</translation>
+        <translation>&lt;b&gt;Mix &apos;N Match&lt;/b&gt;: 3 minutter eller mindre, hvis du trykker på &lt;b&gt;Færdig! Tjek ord&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Pick &apos;N Mix&lt;/b&gt;: 3 minutes.</source>
@@ -673,7 +673,7 @@
     </message>
     <message>
         <source>Press &lt;b&gt;Play Game&lt;/b&gt;. The game screen shows the game clock, the round, each player&apos;s name and score, and the best scores of the game. Before each turn Quarn asks whether the player is ready; click OK to start your turn. After a checked turn the points are shown: click &lt;b&gt;OK&lt;/b&gt; and watch them count onto your score.</source>
-        <translation>Tryk på &lt;b&gt;Start spil&lt;/b&gt;. Spilleskærmen viser spilleuret, runden, hver spillers navn og score og spillets bedste resultater. Før hver tur spørger Quarn, om spilleren er klar; klik på OK for at starte din tur. Når en tur er tjekket, vises pointene: klik på &lt;b&gt;OK&lt;/b&gt;, og se dem blive talt op i din score.</translation>
+        <translation>Tryk på &lt;b&gt;Start spil&lt;/b&gt;. Spilleskærmen viser spilleuret, runden, hver spillers navn og score og spillets bedste resultater. Før hver tur spørger Quarn, om spilleren er klar; klik på OK for at starte din tur. Når en tur er tjekket, vises pointene: klik på &lt;b&gt;OK&lt;/b&gt;, og se din score tælle op.</translation>
     </message>
     <message>
         <source>To leave a game early, press the red &lt;b&gt;Exit&lt;/b&gt; button at the top right and answer Yes. There is no winner for a game that was left.</source>
@@ -689,7 +689,7 @@
     </message>
     <message>
         <source>The focus always goes where you play next: to the board when your turn starts and after each result, to the button that opened the names or game length window when you close it, and to the first game after a game.</source>
-        <translation>Fokus flytter altid derhen, hvor du skal spille videre: til brættet, når din tur begynder, og efter hvert resultat, til den knap, der åbnede vinduet til navne eller spilletid, når du lukker det, og til det første spil, når et spil er slut.</translation>
+        <translation>Fokus flytter altid derhen, hvor du skal spille videre: til brættet, når din tur begynder og efter hvert resultat; til den knap, der åbnede vinduet til navne eller spilletid, når du lukker det; og til det første spil, når et spil er slut.</translation>
     </message>
     <message>
         <source>On the game screen the board is one stop of the Tab order, between &lt;b&gt;Exit&lt;/b&gt; and the buttons below the board. The &lt;b&gt;arrow keys&lt;/b&gt; always work the board, wherever the focus is: the first arrow key of a turn shows a thick blue cursor round the top-left cell, and each further key moves it one cell. Off one edge of the board it comes back in at the other. &lt;b&gt;Space&lt;/b&gt;, &lt;b&gt;Return&lt;/b&gt; or &lt;b&gt;Enter&lt;/b&gt; then picks the cell under the cursor, exactly like a click on it. Press &lt;b&gt;Tab&lt;/b&gt; to go on to &lt;b&gt;Finished ! Check Word(s)&lt;/b&gt; or &lt;b&gt;Change Letter&lt;/b&gt; and &lt;b&gt;Space&lt;/b&gt; or &lt;b&gt;Return&lt;/b&gt; to press it; an arrow key brings you back to the board. The cursor is hidden again at the end of every turn and whenever you click a cell with the mouse.</source>
@@ -709,7 +709,7 @@
     </message>
     <message>
         <source>When the game clock has run out, the round that is being played is finished, so every player has had the same number of turns. Then the winner, the player with the highest score, is announced, followed by GAME OVER.</source>
-        <translation>Når spilleuret er løbet ud, bliver den runde, der er i gang, spillet færdig, så alle spillere har haft lige mange ture. Derefter bliver vinderen – spilleren med den højeste score – udråbt, og til sidst kommer SPILLET ER SLUT.</translation>
+        <translation>Når spilletiden er gået, bliver den runde, der er i gang, spillet færdig, så alle spillere har haft lige mange ture. Derefter bliver vinderen – spilleren med den højeste score – udråbt, og til sidst kommer SPILLET ER SLUT.</translation>
     </message>
     <message>
         <source>Anagrams</source>
@@ -717,7 +717,7 @@
     </message>
     <message>
         <source>The letters of a word stand mixed up in the top row. Swap them until the whole word reads correctly along a row or down a column, then press &lt;b&gt;Finished ! Check Word(s)&lt;/b&gt;. Any word that uses all the letters is accepted. You score the points that are still left on the counter when you press the button. If you make a shorter word, Quarn says &quot;Don&apos;t Cheat - You must use all the letters&quot; and the counter keeps running. If the counter runs out you score nothing.</source>
-        <translation>Bogstaverne i et ord står blandet sammen i den øverste række. Byt om på dem, indtil hele ordet står rigtigt hen ad en række eller ned ad en kolonne, og tryk så på &lt;b&gt;Færdig! Tjek ord&lt;/b&gt;. Ethvert ord, der bruger alle bogstaverne, bliver godkendt. Du får de point, der stadig står på tælleren, når du trykker på knappen. Hvis du laver et kortere ord, siger Quarn &quot;Snyd ikke! Du skal bruge alle bogstaverne&quot;, og tælleren kører videre. Hvis tælleren løber ud, får du ingen point.</translation>
+        <translation>Bogstaverne i et ord står blandet sammen i den øverste række. Byt om på dem, indtil hele ordet står rigtigt hen ad en række eller ned ad en kolonne, og tryk så på &lt;b&gt;Færdig! Tjek ord&lt;/b&gt;. Ethvert ord, der bruger alle bogstaverne, bliver godkendt. Du får de point, der stadig står på tælleren, når du trykker på knappen. Hvis du laver et kortere ord, siger Quarn &quot;Snyd ikke! Du skal bruge alle bogstaverne&quot;, og tælleren kører videre. Hvis tælleren når nul, får du ingen point.</translation>
     </message>
     <message>
         <source>Crossword</source>
@@ -725,7 +725,7 @@
     </message>
     <message>
         <source>You get a set of letters in the top row and two minutes to build as many words as you can, across or down, crossing each other if you like. Every whole run of letters that is a word scores 50 points; words hidden inside a longer run do not count, and a run that is not a word scores nothing. Press &lt;b&gt;Finished ! Check Word(s)&lt;/b&gt; to have your words checked early; when the time runs out the board is checked anyway.</source>
-        <translation>Du får et sæt bogstaver i den øverste række og to minutter til at bygge så mange ord, du kan, vandret eller lodret og gerne på kryds af hinanden. Hver hel stribe af bogstaver, der er et ord, giver 50 point; ord, der gemmer sig inde i en længere stribe, tæller ikke, og en stribe, der ikke er et ord, giver ingen point. Tryk på &lt;b&gt;Færdig! Tjek ord&lt;/b&gt; for at få dine ord tjekket før tid; når tiden løber ud, bliver brættet tjekket alligevel.</translation>
+        <translation>Du får et sæt bogstaver i den øverste række og to minutter til at bygge så mange ord som muligt, vandret eller lodret, og de må gerne krydse hinanden. Hver hel stribe af bogstaver, der er et ord, giver 50 point; ord, der gemmer sig inde i en længere stribe, tæller ikke, og en stribe, der ikke er et ord, giver ingen point. Tryk på &lt;b&gt;Færdig! Tjek ord&lt;/b&gt; for at få dine ord tjekket før tid; når tiden løber ud, bliver brættet tjekket alligevel.</translation>
     </message>
     <message>
         <source>Mix &apos;N Match</source>
@@ -733,7 +733,7 @@
     </message>
     <message>
         <source>The whole board is filled with random letters. Swap them to lay out words and mark the letters of your words white: the second cell of every swap changes between grey and white, so clicking the same cell twice marks or unmarks it. Only white cells count. When the 3 minutes are up, or when you press &lt;b&gt;Finished ! Check Word(s)&lt;/b&gt;, every word found inside a white run across or down scores 50 points for each of its letters, words inside words included: a white run &quot;some&quot; scores &quot;so&quot;, &quot;some&quot; and &quot;me&quot;.</source>
-        <translation>Hele brættet er fyldt med tilfældige bogstaver. Byt om på dem for at lægge ord, og markér bogstaverne i dine ord hvide: det andet felt i hvert bytte skifter mellem gråt og hvidt, så når du klikker to gange på det samme felt, bliver det markeret eller mister sin markering. Kun hvide felter tæller. Når de 3 minutter er gået, eller når du trykker på &lt;b&gt;Færdig! Tjek ord&lt;/b&gt;, giver hvert ord, der findes i en hvid stribe vandret eller lodret, 50 point for hvert af sine bogstaver, også ord inde i ord: en hvid stribe &quot;isbjørn&quot; giver point for &quot;is&quot;, &quot;isbjørn&quot;, &quot;bjørn&quot; og &quot;ørn&quot;.</translation>
+        <translation>Hele brættet er fyldt med tilfældige bogstaver. Byt om på dem for at lægge ord, og gør bogstaverne i dine ord hvide: det andet felt i hvert bytte skifter mellem gråt og hvidt, så når du klikker to gange på det samme felt, bliver det markeret eller mister sin markering. Kun hvide felter tæller. Når de 3 minutter er gået, eller når du trykker på &lt;b&gt;Færdig! Tjek ord&lt;/b&gt;, giver hvert ord, der findes i en hvid stribe vandret eller lodret, 50 point for hvert af sine bogstaver, også ord inde i ord: en hvid stribe &quot;isbjørn&quot; giver point for &quot;is&quot;, &quot;isbjørn&quot;, &quot;bjørn&quot; og &quot;ørn&quot;.</translation>
     </message>
     <message>
         <source>Pick &apos;N Mix</source>
@@ -741,7 +741,7 @@
     </message>
     <message>
         <source>The board starts empty with one letter in the top-left cell. Click it, then click the cell where you want it: the letter lands there, turns white and cannot be moved again, and a new letter appears in the top-left cell. If you do not like the letter, press &lt;b&gt;Change Letter&lt;/b&gt; as often as you like. After 3 minutes the white letters are scored like Mix &apos;N Match: 50 points for every letter of every word found across or down, words inside words included.</source>
-        <translation>Brættet starter tomt med ét bogstav i feltet øverst til venstre. Klik på det, og klik derefter på det felt, hvor du vil have det: bogstavet lander der, bliver hvidt og kan ikke flyttes igen, og et nyt bogstav dukker op i feltet øverst til venstre. Hvis du ikke kan lide bogstavet, så tryk på &lt;b&gt;Skift bogstav&lt;/b&gt;, så tit du vil. Efter 3 minutter giver de hvide bogstaver point ligesom i Mix &apos;N Match: 50 point for hvert bogstav i hvert ord, der findes vandret eller lodret, også ord inde i ord.</translation>
+        <translation>Brættet starter tomt med ét bogstav i feltet øverst til venstre. Klik på det, og klik derefter på det felt, hvor du vil have det: bogstavet lander der, bliver hvidt og kan ikke flyttes igen, og et nyt bogstav dukker op i feltet øverst til venstre. Hvis du ikke kan lide bogstavet, kan du trykke på &lt;b&gt;Skift bogstav&lt;/b&gt; så tit, du vil. Efter 3 minutter giver de hvide bogstaver point ligesom i Mix &apos;N Match: 50 point for hvert bogstav i hvert ord, der findes vandret eller lodret, også ord inde i ord.</translation>
     </message>
     <message>
         <source>Playing in another language</source>
@@ -757,7 +757,7 @@
     </message>
     <message>
         <source>Quarn can be played without seeing the screen, by keys alone, with a screen reader such as Orca, the one that comes with the desktop. Start the screen reader first, then Quarn. The menus, buttons, boxes and messages are read as you reach them.</source>
-        <translation>Quarn kan spilles uden at se skærmen, kun med tasterne, med en skærmlæser som Orca, den der følger med skrivebordet. Start skærmlæseren først og derefter Quarn. Menuer, knapper, bokse og beskeder bliver læst op, når du kommer til dem.</translation>
+        <translation>Quarn kan spilles uden at se skærmen, kun med tastaturet og en skærmlæser som Orca, der følger med skrivebordet. Start skærmlæseren først og derefter Quarn. Menuer, knapper, bokse og beskeder bliver læst op, når du kommer til dem.</translation>
     </message>
     <message>
         <source>When your turn starts the reader says whose turn it is, and the keyboard is on the board. The first arrow key reads the top-left cell; every further arrow key reads the cell the cursor moves onto: first its letter (or &quot;empty&quot;), then its row and column, then &quot;white&quot; for a cell of the word area of Mix &apos;N Match and Pick &apos;N Mix, and &quot;picked&quot; for a cell you have picked. After each pick and each swap the cell under the cursor is read again as it is now. In Pick &apos;N Mix a letter that is already placed cannot be picked: that cell is read again with &quot;placed&quot;.</source>
@@ -769,7 +769,7 @@
     </message>
     <message>
         <source>The turn result is read as it opens, the points first, then in Crossword the words that were found; &lt;b&gt;Return&lt;/b&gt; answers it. Once the points have counted up, your new score is read, at the latest as the next turn starts. A new high score and the winner are read as they appear; the reading goes on after the window has closed itself.</source>
-        <translation>Turens resultat bliver læst op, når det åbner: først pointene og i Crossword derefter de ord, der blev fundet; &lt;b&gt;Retur&lt;/b&gt; besvarer det. Når pointene er talt op, bliver din nye score læst op, senest når den næste tur begynder. En ny highscore og vinderen bliver læst op, når de vises; oplæsningen fortsætter, efter at vinduet selv er lukket.</translation>
+        <translation>Turens resultat bliver læst op, når det vises: først pointene og i Crossword derefter de ord, der blev fundet; &lt;b&gt;Retur&lt;/b&gt; besvarer det. Når pointene er talt op, bliver din nye score læst op, senest når den næste tur begynder. En ny highscore og vinderen bliver læst op, når de vises; oplæsningen fortsætter, også efter at vinduet er lukket af sig selv.</translation>
     </message>
 </context>
 <context>

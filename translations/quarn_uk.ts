@@ -442,7 +442,7 @@
     </message>
     <message>
         <source>Exit</source>
-        <translation>Вихід</translation>
+        <translation>Стоп</translation>
     </message>
     <message>
         <source>game</source>
@@ -474,11 +474,11 @@
     </message>
     <message>
         <source>name in place %1</source>
-        <translation>ім'я на місці %1</translation>
+        <translation>ім’я на місці %1</translation>
     </message>
     <message>
         <source>score in place %1</source>
-        <translation>очки на місці %1</translation>
+        <translation>рахунок на місці %1</translation>
     </message>
     <message>
         <source>date in place %1</source>
@@ -579,7 +579,7 @@
     </message>
     <message>
         <source>After 4 rounds you have made it into the High Score Table with a score of:</source>
-        <translation>Після 4 турів твій результат потрапив до таблиці рекордів:</translation>
+        <translation>Після 4 турів ти потрапляєш до таблиці рекордів із результатом:</translation>
     </message>
     <message>
         <source>score</source>
@@ -637,7 +637,7 @@
     </message>
     <message>
         <source>Press &lt;b&gt;Enter length of Game&lt;/b&gt; and move the slider to any whole number of minutes from 2 to 180 (three hours). The hours and minutes are shown under the slider. Press &lt;b&gt;Exit&lt;/b&gt; to keep that length and go back to the main menu.</source>
-        <translation>Натисни &lt;b&gt;Тривалість гри&lt;/b&gt; і пересунь повзунок на будь-яке ціле число хвилин від 2 до 180 (три години). Години й хвилини видно під повзунком. Натисни &lt;b&gt;Вихід&lt;/b&gt;, щоб залишити цю тривалість і повернутися до головного меню.</translation>
+        <translation>Натисни &lt;b&gt;Тривалість гри&lt;/b&gt; і пересунь повзунок на будь-яке ціле число хвилин від 2 до 180 (три години). Години й хвилини видно під повзунком. Натисни &lt;b&gt;Вихід&lt;/b&gt;, щоб зберегти цю тривалість і повернутися до головного меню.</translation>
     </message>
     <message>
         <source>The game clock counts down the whole game. Each player's turn has its own counter as well:</source>
@@ -677,7 +677,7 @@
     </message>
     <message>
         <source>To leave a game early, press the red &lt;b&gt;Exit&lt;/b&gt; button at the top right and answer Yes. There is no winner for a game that was left.</source>
-        <translation>Щоб вийти з гри достроково, натисни червону кнопку &lt;b&gt;Вихід&lt;/b&gt; праворуч угорі й відповідай «Так». У покинутій грі переможця немає.</translation>
+        <translation>Щоб вийти з гри достроково, натисни червону кнопку &lt;b&gt;Стоп&lt;/b&gt; праворуч угорі й відповідай «Так». У покинутій грі переможця немає.</translation>
     </message>
     <message>
         <source>Playing with the keyboard</source>
@@ -685,7 +685,7 @@
     </message>
     <message>
         <source>Everything can be done without a mouse. In every window &lt;b&gt;Tab&lt;/b&gt; and &lt;b&gt;Shift+Tab&lt;/b&gt; go from one control to the next, and &lt;b&gt;Space&lt;/b&gt;, &lt;b&gt;Return&lt;/b&gt; or &lt;b&gt;Enter&lt;/b&gt; presses the button that has the focus. &lt;b&gt;Return&lt;/b&gt; answers every message and every turn result (&lt;b&gt;Esc&lt;/b&gt; answers a result too). A key held down repeats only in the window where you pressed it, and &lt;b&gt;Return&lt;/b&gt;, &lt;b&gt;Enter&lt;/b&gt; and &lt;b&gt;Esc&lt;/b&gt; count once each time you press them. &lt;b&gt;Alt+F&lt;/b&gt; and &lt;b&gt;Alt+H&lt;/b&gt; open the File and Help menus. In the main menu &lt;b&gt;F1&lt;/b&gt; opens these instructions (&lt;b&gt;Esc&lt;/b&gt; closes them again). &lt;b&gt;Ctrl+Q&lt;/b&gt; is File &amp;gt; Exit in the main menu, in the windows for the names and the game length, in About and in these instructions, but never during a game. Type the names straight into the coloured boxes: &lt;b&gt;Return&lt;/b&gt; takes you to the next box, and after the fourth it presses &lt;b&gt;Exit&lt;/b&gt;. Move the game length slider with the arrow keys and press &lt;b&gt;Return&lt;/b&gt; to keep that length.</source>
-        <translation>Усе можна робити без миші. У кожному вікні &lt;b&gt;Tab&lt;/b&gt; і &lt;b&gt;Shift+Tab&lt;/b&gt; переводять фокус з одного елемента керування на інший, а &lt;b&gt;Пробіл&lt;/b&gt;, &lt;b&gt;Return&lt;/b&gt; або &lt;b&gt;Enter&lt;/b&gt; натискає кнопку, на якій фокус. &lt;b&gt;Return&lt;/b&gt; відповідає на будь-яке повідомлення й закриває вікно результату ходу (його закриває також &lt;b&gt;Esc&lt;/b&gt;). Затиснута клавіша повторюється лише в тому вікні, де її натиснуто, а &lt;b&gt;Return&lt;/b&gt;, &lt;b&gt;Enter&lt;/b&gt; і &lt;b&gt;Esc&lt;/b&gt; спрацьовують лише раз на кожне натискання. &lt;b&gt;Alt+Ф&lt;/b&gt; і &lt;b&gt;Alt+Д&lt;/b&gt; відкривають меню «Файл» і «Довідка». У головному меню &lt;b&gt;F1&lt;/b&gt; відкриває цю інструкцію (&lt;b&gt;Esc&lt;/b&gt; знову її закриває). &lt;b&gt;Ctrl+Q&lt;/b&gt; — це «Файл &amp;gt; Вийти» в головному меню, у вікнах імен і тривалості гри, у вікні «Про Quarn» і в цій інструкції, але ніколи під час гри. Імена вводь просто в кольорові віконця: &lt;b&gt;Return&lt;/b&gt; переводить до наступного віконця, а після четвертого натискає &lt;b&gt;Вихід&lt;/b&gt;. Повзунок тривалості гри пересувай клавішами зі стрілками, а щоб залишити цю тривалість, натисни &lt;b&gt;Return&lt;/b&gt;.</translation>
+        <translation>Усе можна робити без миші. У кожному вікні &lt;b&gt;Tab&lt;/b&gt; і &lt;b&gt;Shift+Tab&lt;/b&gt; переводять фокус з одного елемента керування на інший, а &lt;b&gt;Пробіл&lt;/b&gt;, &lt;b&gt;Return&lt;/b&gt; або &lt;b&gt;Enter&lt;/b&gt; натискає кнопку, на якій фокус. &lt;b&gt;Return&lt;/b&gt; відповідає на будь-яке повідомлення й закриває вікно результату ходу (його закриває також &lt;b&gt;Esc&lt;/b&gt;). Затиснута клавіша повторюється лише в тому вікні, де її натиснуто, а &lt;b&gt;Return&lt;/b&gt;, &lt;b&gt;Enter&lt;/b&gt; і &lt;b&gt;Esc&lt;/b&gt; спрацьовують лише раз на кожне натискання. &lt;b&gt;Alt+Ф&lt;/b&gt; і &lt;b&gt;Alt+Д&lt;/b&gt; відкривають меню «Файл» і «Довідка». У головному меню &lt;b&gt;F1&lt;/b&gt; відкриває цю інструкцію (&lt;b&gt;Esc&lt;/b&gt; знову її закриває). &lt;b&gt;Ctrl+Q&lt;/b&gt; — це «Файл &amp;gt; Вийти» в головному меню, у вікнах імен і тривалості гри, у вікні «Про Quarn» і в цій інструкції, але ніколи під час гри. Імена вводь просто в кольорові віконця: &lt;b&gt;Return&lt;/b&gt; переводить до наступного віконця, а після четвертого натискає &lt;b&gt;Вихід&lt;/b&gt;. Повзунок тривалості гри пересувай клавішами зі стрілками, а щоб зберегти цю тривалість, натисни &lt;b&gt;Return&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>The focus always goes where you play next: to the board when your turn starts and after each result, to the button that opened the names or game length window when you close it, and to the first game after a game.</source>
@@ -693,7 +693,7 @@
     </message>
     <message>
         <source>On the game screen the board is one stop of the Tab order, between &lt;b&gt;Exit&lt;/b&gt; and the buttons below the board. The &lt;b&gt;arrow keys&lt;/b&gt; always work the board, wherever the focus is: the first arrow key of a turn shows a thick blue cursor round the top-left cell, and each further key moves it one cell. Off one edge of the board it comes back in at the other. &lt;b&gt;Space&lt;/b&gt;, &lt;b&gt;Return&lt;/b&gt; or &lt;b&gt;Enter&lt;/b&gt; then picks the cell under the cursor, exactly like a click on it. Press &lt;b&gt;Tab&lt;/b&gt; to go on to &lt;b&gt;Finished ! Check Word(s)&lt;/b&gt; or &lt;b&gt;Change Letter&lt;/b&gt; and &lt;b&gt;Space&lt;/b&gt; or &lt;b&gt;Return&lt;/b&gt; to press it; an arrow key brings you back to the board. The cursor is hidden again at the end of every turn and whenever you click a cell with the mouse.</source>
-        <translation>На ігровому екрані поле — одна із зупинок під час переходу клавішею Tab, між кнопкою &lt;b&gt;Вихід&lt;/b&gt; і кнопками під полем. &lt;b&gt;Клавіші зі стрілками&lt;/b&gt; завжди керують полем, хоч би де був фокус: перша стрілка за хід показує товстий синій курсор навколо лівої верхньої клітинки, а кожна наступна пересуває його на одну клітинку. Якщо курсор виходить за край поля, він з’являється з протилежного краю. Потім &lt;b&gt;Пробіл&lt;/b&gt;, &lt;b&gt;Return&lt;/b&gt; або &lt;b&gt;Enter&lt;/b&gt; вибирає клітинку під курсором — так само, як клацання по ній. Натисни &lt;b&gt;Tab&lt;/b&gt;, щоб перейти до кнопки &lt;b&gt;Готово! Перевір слова&lt;/b&gt; або &lt;b&gt;Інша літера&lt;/b&gt;, і &lt;b&gt;Пробіл&lt;/b&gt; чи &lt;b&gt;Return&lt;/b&gt;, щоб її натиснути; клавіша зі стрілкою повертає тебе на поле. Курсор знову ховається наприкінці кожного ходу і щоразу, коли ти клацаєш клітинку мишею.</translation>
+        <translation>На ігровому екрані поле — одна із зупинок під час переходу клавішею Tab, між кнопкою &lt;b&gt;Стоп&lt;/b&gt; і кнопками під полем. &lt;b&gt;Клавіші зі стрілками&lt;/b&gt; завжди керують полем, хоч би де був фокус: перша стрілка за хід показує товстий синій курсор навколо лівої верхньої клітинки, а кожна наступна пересуває його на одну клітинку. Якщо курсор виходить за край поля, він з’являється з протилежного краю. Потім &lt;b&gt;Пробіл&lt;/b&gt;, &lt;b&gt;Return&lt;/b&gt; або &lt;b&gt;Enter&lt;/b&gt; вибирає клітинку під курсором — так само, як клацання по ній. Натисни &lt;b&gt;Tab&lt;/b&gt;, щоб перейти до кнопки &lt;b&gt;Готово! Перевір слова&lt;/b&gt; або &lt;b&gt;Інша літера&lt;/b&gt;, і &lt;b&gt;Пробіл&lt;/b&gt; чи &lt;b&gt;Return&lt;/b&gt;, щоб її натиснути; клавіша зі стрілкою повертає тебе на поле. Курсор знову ховається наприкінці кожного ходу і щоразу, коли ти клацаєш клітинку мишею.</translation>
     </message>
     <message>
         <source>The high-score tables</source>
@@ -765,7 +765,7 @@
     </message>
     <message>
         <source>The counter of the turn is not read as it counts down, but "Time Up !" is. Press &lt;b&gt;F2&lt;/b&gt; at any time during a game to hear where it stands: the counter under its heading (the points still to be won in Anagrams, the seconds left in the other games), the game time left, and the score of every player. Orca leaves &lt;b&gt;F2&lt;/b&gt; to Quarn in both its desktop and its laptop keyboard layout.</source>
-        <translation>Лічильник ходу під час відліку не зачитується, а от «Час вийшов!» — так. Будь-коли під час гри натисни &lt;b&gt;F2&lt;/b&gt;, щоб почути, як справи: лічильник під його заголовком (в Anagrams — очки, які ще можна здобути, в інших іграх — секунди, що залишилися), час до кінця гри і рахунок кожного гравця. Orca залишає &lt;b&gt;F2&lt;/b&gt; для Quarn в обох своїх розкладках клавіатури — і для настільного комп’ютера, і для ноутбука.</translation>
+        <translation>Лічильник ходу під час відліку не зачитується, а от «Час вийшов!» — так. Будь-коли під час гри натисни &lt;b&gt;F2&lt;/b&gt;, щоб почути стан гри: лічильник ходу разом із заголовком (в Anagrams — очки, які ще можна здобути, в інших іграх — секунди, що залишилися), час до кінця гри і рахунок кожного гравця. Orca залишає &lt;b&gt;F2&lt;/b&gt; для Quarn в обох своїх розкладках клавіатури — і для настільного комп’ютера, і для ноутбука.</translation>
     </message>
     <message>
         <source>The turn result is read as it opens, the points first, then in Crossword the words that were found; &lt;b&gt;Return&lt;/b&gt; answers it. Once the points have counted up, your new score is read, at the latest as the next turn starts. A new high score and the winner are read as they appear; the reading goes on after the window has closed itself.</source>

@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>The word list %1 holds no entry that can be drawn, so %2 cannot be played.</source>
-        <translation>Списъкът с думи %1 не съдържа нито една дума, която да може да се изтегли, затова %2 не може да се играе.</translation>
+        <translation>Списъкът с думи %1 не съдържа нито една дума, която играта може да избере, затова %2 не може да се играе.</translation>
     </message>
     <message>
         <source>the file dictionary.dic is missing from the folder %1</source>
@@ -402,7 +402,7 @@
     </message>
     <message>
         <source>The scores shown above are the Highest scores after 4 rounds</source>
-        <translation>Горе са най-добрите резултати след 4 кръга</translation>
+        <translation>По-горе са най-добрите резултати след 4 кръга</translation>
     </message>
     <message>
         <source>players and scores</source>
@@ -474,15 +474,15 @@
     </message>
     <message>
         <source>name in place %1</source>
-        <translation>име на място %1</translation>
+        <translation>място %1, име</translation>
     </message>
     <message>
         <source>score in place %1</source>
-        <translation>резултат на място %1</translation>
+        <translation>място %1, резултат</translation>
     </message>
     <message>
         <source>date in place %1</source>
-        <translation>дата на място %1</translation>
+        <translation>място %1, дата</translation>
     </message>
 </context>
 <context>
@@ -621,7 +621,7 @@
     </message>
     <message>
         <source>Quarn is a collection of four word games for one to four players, who take turns at the same computer: &lt;b&gt;Anagrams&lt;/b&gt;, &lt;b&gt;Crossword&lt;/b&gt;, &lt;b&gt;Mix &apos;N Match&lt;/b&gt; and &lt;b&gt;Pick &apos;N Mix&lt;/b&gt;. Every game is played on the same board of 65 letter cells, 13 across and 5 down. You change the board by clicking one cell and then a second cell: the two cells swap their letters. Words are read along the rows from left to right and down the columns from top to bottom, never backwards.</source>
-        <translation>Quarn е сборник от четири игри с думи за един до четирима играчи, които играят един след друг на един и същ компютър: &lt;b&gt;Anagrams&lt;/b&gt;, &lt;b&gt;Crossword&lt;/b&gt;, &lt;b&gt;Mix &apos;N Match&lt;/b&gt; и &lt;b&gt;Pick &apos;N Mix&lt;/b&gt;. Всички игри се играят на една и съща дъска от 65 клетки за букви – 13 на ширина и 5 на височина. Променяш дъската, като щракнеш върху една клетка и после върху втора: двете клетки си разменят буквите. Думите се четат по редовете отляво надясно и по колоните отгоре надолу, никога наобратно.</translation>
+        <translation>Quarn е сборник от четири игри с думи за един до четирима играчи, които играят един след друг на един и същ компютър: &lt;b&gt;Anagrams&lt;/b&gt;, &lt;b&gt;Crossword&lt;/b&gt;, &lt;b&gt;Mix &apos;N Match&lt;/b&gt; и &lt;b&gt;Pick &apos;N Mix&lt;/b&gt;. Всички игри се играят на една и съща дъска от 65 клетки за букви – 13 на ширина и 5 на височина. Променяш дъската, като щракнеш върху една клетка и после върху втора: двете клетки си разменят буквите. Думите се четат по редовете отляво надясно и по колоните отгоре надолу, никога в обратна посока.</translation>
     </message>
     <message>
         <source>Starting from the main menu</source>
@@ -701,7 +701,7 @@
     </message>
     <message>
         <source>Each game keeps its own table of the ten best scores. The scores are taken after every player has had four turns, that is at the end of round 4: every player whose score beats the lowest score in the table goes into it, with the date. A score that only equals the lowest does not. A game that ends before the end of round 4 enters no score; a longer game enters them once, after round 4.</source>
-        <translation>Всяка игра има своя таблица с десетте най-добри резултата. Резултатите се вземат, след като всеки играч е изиграл четири хода, тоест в края на кръг 4: всеки играч, чийто резултат е по-висок от най-ниския в таблицата, влиза в нея заедно с датата. Резултат, който е само равен на най-ниския, не влиза. Игра, която свърши преди края на кръг 4, не вписва резултати; по-дълга игра ги вписва веднъж, след кръг 4.</translation>
+        <translation>Всяка игра има своя таблица с десетте най-добри резултата. Резултатите се отчитат, след като всеки играч е изиграл четири хода, тоест в края на кръг 4: всеки играч, чийто резултат е по-висок от най-ниския в таблицата, влиза в нея заедно с датата. Резултат, който е само равен на най-ниския, не влиза. Игра, която свърши преди края на кръг 4, не вписва резултати; по-дълга игра ги вписва веднъж, след кръг 4.</translation>
     </message>
     <message>
         <source>When the game ends</source>
@@ -725,7 +725,7 @@
     </message>
     <message>
         <source>You get a set of letters in the top row and two minutes to build as many words as you can, across or down, crossing each other if you like. Every whole run of letters that is a word scores 50 points; words hidden inside a longer run do not count, and a run that is not a word scores nothing. Press &lt;b&gt;Finished ! Check Word(s)&lt;/b&gt; to have your words checked early; when the time runs out the board is checked anyway.</source>
-        <translation>Получаваш набор от букви в горния ред и две минути, за да наредиш колкото можеш повече думи – хоризонтално или вертикално, като, ако искаш, думите могат и да се пресичат. Всяка цяла поредица от букви, която е дума, носи 50 точки; думите, скрити в по-дълга поредица, не се броят, а поредица, която не е дума, не носи нищо. Натисни &lt;b&gt;Готово! Провери думите&lt;/b&gt;, ако искаш думите ти да се проверят по-рано; когато времето изтече, дъската се проверява така или иначе.</translation>
+        <translation>Получаваш набор от букви в горния ред и две минути, за да наредиш колкото можеш повече думи хоризонтално или вертикално; ако искаш, думите може и да се пресичат. Всяка цяла поредица от букви, която е дума, носи 50 точки; думите, скрити в по-дълга поредица, не се броят, а поредица, която не е дума, не носи нищо. Натисни &lt;b&gt;Готово! Провери думите&lt;/b&gt;, ако искаш думите ти да се проверят по-рано; когато времето изтече, дъската се проверява така или иначе.</translation>
     </message>
     <message>
         <source>Mix &apos;N Match</source>
@@ -765,7 +765,7 @@
     </message>
     <message>
         <source>The counter of the turn is not read as it counts down, but &quot;Time Up !&quot; is. Press &lt;b&gt;F2&lt;/b&gt; at any time during a game to hear where it stands: the counter under its heading (the points still to be won in Anagrams, the seconds left in the other games), the game time left, and the score of every player. Orca leaves &lt;b&gt;F2&lt;/b&gt; to Quarn in both its desktop and its laptop keyboard layout.</source>
-        <translation>Броячът на хода не се чете, докато отброява, но „Време!“ се прочита. Натисни &lt;b&gt;F2&lt;/b&gt; по всяко време на играта, за да чуеш докъде е стигнала: брояча със заглавието му (точките, които още могат да се спечелят, в Anagrams, и оставащите секунди в другите игри), оставащото време на играта и резултата на всеки играч. Orca оставя &lt;b&gt;F2&lt;/b&gt; на Quarn и в настолната, и в лаптопната си клавиатурна подредба.</translation>
+        <translation>Броячът на хода не се чете, докато отброява, но „Време!“ се прочита. Натисни &lt;b&gt;F2&lt;/b&gt; по всяко време на играта, за да чуеш какво е положението: брояча със заглавието му (в Anagrams – точките, които още можеш да спечелиш, а в другите игри – оставащите секунди), оставащото време на играта и резултата на всеки играч. Orca оставя &lt;b&gt;F2&lt;/b&gt; на Quarn и в настолната, и в лаптопната си клавиатурна подредба.</translation>
     </message>
     <message>
         <source>The turn result is read as it opens, the points first, then in Crossword the words that were found; &lt;b&gt;Return&lt;/b&gt; answers it. Once the points have counted up, your new score is read, at the latest as the next turn starts. A new high score and the winner are read as they appear; the reading goes on after the window has closed itself.</source>

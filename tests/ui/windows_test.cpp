@@ -4,6 +4,7 @@
 #include "look.h"
 #include "qt_event_pump.h"
 #include "shell/main_menu.h"
+#include "translation.h"
 #include "windows.h"
 #include "world.h"
 
@@ -165,11 +166,11 @@ TEST(QtEventPumpTest, BoxesAreTitledQuarnAndTimersTickWhileOneIsOpen) {
     answer_with(QMessageBox::Ok);
     pump.message(say("Are you ready %1", "Ann"));
     EXPECT_GE(ticks, 5);
-    EXPECT_EQ(seen, QStringLiteral("Quarn|Are you ready Ann|%1").arg(QMessageBox::Warning));
+    EXPECT_EQ(seen, QStringLiteral("Quarn|%1|%2").arg(shown(say("Are you ready %1", "Ann"))).arg(QMessageBox::Warning));
     for (auto [button, yes] : {std::pair{QMessageBox::Yes, true}, {QMessageBox::No, false}}) {
         answer_with(button);
         EXPECT_EQ(pump.ask_yes_no(say("Are you sure you want to Quit")), yes);
-        EXPECT_EQ(seen, QStringLiteral("Quarn|Are you sure you want to Quit|%1").arg(QMessageBox::Question));
+        EXPECT_EQ(seen, QStringLiteral("Quarn|%1|%2").arg(shown(say("Are you sure you want to Quit"))).arg(QMessageBox::Question));
     }
     timer.set_enabled(false);
 }
@@ -265,6 +266,17 @@ protected:
     BoardCursor& board() { return *windows->game_screen.board(); }
     Cells& cells = q->form_game_screen.cells;
     QStringList news; // what screen readers were told as news, in order
+    // What screen readers hear, in the windows' language: the program's words filled in.
+    static QString heard(const char* words, const QStringList& values = {}) {
+        QString text = QCoreApplication::translate("quarn", words);
+        for (const QString& value : values) text = text.arg(value);
+        return text;
+    }
+    static QString cell_heard(const char* letter, int row, int column, std::initializer_list<const char*> states = {}) {
+        QString text = heard("%1, row %2 column %3", {QString::fromUtf8(letter), QString::number(row), QString::number(column)});
+        for (const char* state : states) text = heard(state, {text});
+        return text;
+    }
     // The cell that screen readers have as their focus, by the name they hear.
     QString spoken_cell() const {
         for (int i = 0; i < cell_count; ++i) {
@@ -331,26 +343,31 @@ TEST_F(KeyboardTest, AnagramsWordPutInOrderCheckedAndScored) {
     });
     // Screen readers hear whose turn it is, then each cell the cursor moves
     // onto and each change of it.
-    then(When::move, "_", [&] { EXPECT_EQ(news.join(' ') + "|" + spoken_cell(), "Ann's turn|t, row 1 column 1"); });
-    then(When::move, ">", [&] { EXPECT_EQ(spoken_cell(), "t, row 1 column 1, picked"); });
-    then(When::move, "__>_|", [&] { EXPECT_EQ(spoken_cell(), "c, row 1 column 2"); });
+    then(When::move, "_", [&] {
+        EXPECT_EQ(news.join(' ') + "|" + spoken_cell(), shown(say("%1's turn", "Ann")) + "|" + cell_heard("t", 1, 1));
+    });
+    then(When::move, ">", [&] { EXPECT_EQ(spoken_cell(), cell_heard("t", 1, 1, {"%1, picked"})); });
+    then(When::move, "__>_|", [&] { EXPECT_EQ(spoken_cell(), cell_heard("c", 1, 2)); });
     // The counter ticking down is no news for screen readers; where it stops is.
     QLabel* counter = child<QLabel>(windows->game_screen, "label_score");
     then(When::move, "~", [&, counter] {
         EXPECT_EQ(cells[0].text + cells[1].text + cells[2].text, "cat");
         EXPECT_FALSE(board().drawn() || !spoken_cell().isEmpty()) << "the cursor went with the keyboard";
-        EXPECT_EQ(counter->accessibleName(), "counter: 00000");
+        const QString counter_role = QCoreApplication::translate("quarn::ui::GameScreenWindow", "counter");
+        EXPECT_EQ(counter->accessibleName(), heard("%1: %2", {counter_role, QStringLiteral("00000")}));
     });
     then(When::answer, "=", [&, counter] {
         EXPECT_GT(std::stoi(q->form_show_score.bonus), 0);
-        EXPECT_EQ(windows->show_score.accessibleName(), "You Scored " + qs(q->form_show_score.bonus) + " Pts");
-        EXPECT_EQ(counter->accessibleName(), "counter: " + counter->text());
+        EXPECT_EQ(windows->show_score.accessibleName(), heard("You Scored %1 Pts", {qs(q->form_show_score.bonus)}));
+        const QString counter_role = QCoreApplication::translate("quarn::ui::GameScreenWindow", "counter");
+        EXPECT_EQ(counter->accessibleName(), heard("%1: %2", {counter_role, counter->text()}));
     });
     then(When::answer, "~~", [&] { EXPECT_FALSE(q->state.score_ok_clicked) << "a held Return answers no result"; });
     // Back from the board, where the result left the keyboard, to Exit; Yes.
     then(When::move, "!_", [&] {
         EXPECT_EQ(q->form_game_screen.scores[0], q->form_show_score.bonus);
-        EXPECT_EQ(news.join(' '), "Ann's turn Ann, score " + qs(q->form_show_score.bonus) + ". Ann's turn");
+        const QString turn = shown(say("%1's turn", "Ann"));
+        EXPECT_EQ(news.join(' '), turn + " " + heard("%1, score %2.", {"Ann", qs(q->form_show_score.bonus)}) + " " + turn);
         EXPECT_TRUE(QApplication::focusWidget() == &board() && board().cell() == 0 && !board().drawn());
     });
     then(When::answer, "~");
@@ -366,11 +383,12 @@ TEST_F(KeyboardTest, PickNMixLettersPlacedWhiteAndScored) {
     then(When::move, "^<_v>>_", offer("t"));
     // A pick refused is said as placed; the status key reads the counter,
     // the game time and the scores.
-    then(When::move, "_", [&] { EXPECT_EQ(spoken_cell(), "t, row 2 column 3, white"); });
-    then(When::move, "?", [&] { EXPECT_EQ(spoken_cell(), "t, row 2 column 3, white, placed"); });
+    then(When::move, "_", [&] { EXPECT_EQ(spoken_cell(), cell_heard("t", 2, 3, {"%1, white"})); });
+    then(When::move, "?", [&] { EXPECT_EQ(spoken_cell(), cell_heard("t", 2, 3, {"%1, white", "%1, placed"})); });
     then(When::move, "<", [&] {
-        EXPECT_TRUE(news.back().startsWith("Time: ") && news.back().contains(". Game time left: ") &&
-                    news.back().endsWith(". Ann, score 0."))
+        const QString time = shown(say("Time"));
+        EXPECT_TRUE(news.back().startsWith(heard("%1: %2.", {time, QString()}).chopped(1)) &&
+                    news.back().endsWith(heard("%1, score %2.", {"Ann", "0"})))
             << news.back().toStdString();
     });
     // The ring went with the turn. A Tab held down as the result opens
@@ -387,7 +405,7 @@ TEST_F(KeyboardTest, PickNMixLettersPlacedWhiteAndScored) {
         EXPECT_EQ(child<QLabel>(windows->game_screen, "score_0")->text(), QStringLiteral("250"));
         EXPECT_EQ(child<QLabel>(windows->winner, "Label3")->text() + child<QLabel>(windows->winner, "Label4")->text(),
                   QStringLiteral("Ann250"));
-        EXPECT_EQ(windows->winner.accessibleName(), "The winner is Ann with a score of 250");
+        EXPECT_EQ(windows->winner.accessibleName(), heard("The winner is %1 with a score of %2", {"Ann", "250"}));
     });
     play(3, 50);
 }

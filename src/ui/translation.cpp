@@ -6,13 +6,16 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <memory>
+
 namespace quarn::ui {
 
 namespace {
-bool in_translation = false;
+// The catalogues in use, the program's own and Qt's; none in English.
+std::unique_ptr<QTranslator> ours, qts;
 } // namespace
 
-bool translated_windows() { return in_translation; }
+bool translated_windows() { return ours != nullptr; }
 
 QString shown(const Text& text) {
     if (!text.translated()) return QString::fromStdString(text.words());
@@ -32,22 +35,21 @@ QString catalogue_for(const QLocale& locale) {
                : QString();
 }
 
-QString use_language(QCoreApplication& app, const QLocale& desktop) {
-    auto* ours = new QTranslator(&app);
-    if (!ours->load(desktop, QStringLiteral("quarn"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
-        delete ours;
-        return {};
-    }
+QString use_language(QCoreApplication&, const QLocale& desktop) {
+    for (auto* catalogue : {&ours, &qts})
+        if (*catalogue) QCoreApplication::removeTranslator(catalogue->get()), catalogue->reset();
+    auto found = std::make_unique<QTranslator>();
+    if (!found->load(desktop, QStringLiteral("quarn"), QStringLiteral("_"), QStringLiteral(":/i18n"))) return {};
     // Qt's catalogues first: the one installed last is asked first.
-    auto* qt = new QTranslator(&app);
+    auto qt = std::make_unique<QTranslator>();
     if (qt->load(desktop, QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
-        qt->load(desktop, QStringLiteral("qtbase"), QStringLiteral("_"), QStringLiteral(":/i18n")))
-        QCoreApplication::installTranslator(qt);
-    else
-        delete qt;
-    QCoreApplication::installTranslator(ours);
-    in_translation = true;
+        qt->load(desktop, QStringLiteral("qtbase"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
+        QCoreApplication::installTranslator(qt.get());
+        qts = std::move(qt);
+    }
+    QCoreApplication::installTranslator(found.get());
+    ours = std::move(found);
     return ours->language();
 }
 

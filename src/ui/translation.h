@@ -18,7 +18,7 @@ QString shown(const Text& text);
 // text in English. Qt's own buttons follow in the same language. The
 // language chosen, or "" for English.
 QString use_desktop_language(QCoreApplication& app);
-// The same for a given language and region.
+// The same for a given language and region, in place of the one in use.
 QString use_language(QCoreApplication& app, const QLocale& locale);
 // The language of the catalogue the windows take for a desktop's language
 // and region, or "" when there is none (the windows stay English).

@@ -11,11 +11,9 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
-#include <QTranslator>
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 
 namespace quarn::ui::testing {
 namespace {
@@ -32,8 +30,10 @@ QStringList catalogue_languages() {
 // a game makes them.
 struct InLanguage {
     explicit InLanguage(const QString& language) {
-        if (!language.isEmpty() && translator.load(QStringLiteral(":/i18n/quarn_") + language))
-            QCoreApplication::installTranslator(&translator);
+        // The windows are built in the language, as the program builds them.
+        use_language(*QCoreApplication::instance(), QLocale(language.isEmpty() ? QStringLiteral("C") : language));
+        q = std::make_unique<Quarn>(Services{pump, random, dates, folder.path});
+        windows = std::make_unique<Windows>(*q, pump);
         GameScreenModel& screen = q->form_game_screen;
         screen.turn_caption = say("%1's turn", "Ann");
         screen.round_caption = say("Round %1", " 10");
@@ -49,7 +49,7 @@ struct InLanguage {
     }
     ~InLanguage() {
         windows.reset(), q.reset();
-        QCoreApplication::removeTranslator(&translator);
+        use_desktop_language(*QCoreApplication::instance()); // the suite's own language again
     }
 
     // Every caption, button and frame title that runs past its box: wider
@@ -85,13 +85,12 @@ struct InLanguage {
         return found;
     }
 
-    QTranslator translator;
     test::TempFolder folder;
     QtEventPump pump;
     ClockSeededRandom random{[] { return std::uint64_t{42}; }};
     test::FixedDate dates;
-    std::unique_ptr<Quarn> q = std::make_unique<Quarn>(Services{pump, random, dates, folder.path});
-    std::unique_ptr<Windows> windows = std::make_unique<Windows>(*q, pump);
+    std::unique_ptr<Quarn> q;
+    std::unique_ptr<Windows> windows;
 };
 
 // A regional variant takes its language's catalogue; a language without one,
@@ -131,34 +130,6 @@ TEST(Languages, EveryTextFitsItsControlInEveryLanguage) {
         for (const std::string& control : windows.overflowing())
             ADD_FAILURE() << (language.isEmpty() ? "English" : language.toStdString()) << ": " << control;
     }
-}
-
-// For translators, not run by default (--gtest_also_run_disabled_tests):
-// how much longer than the English each caption and button may grow before
-// it no longer fits its box at its size, as "room<TAB>text" lines.
-TEST(Languages, DISABLED_RoomForEachText) {
-    const InLanguage english{QString()};
-    const Windows& w = *english.windows;
-    for (const QWidget* top : std::initializer_list<const QWidget*>{&w.main_menu, &w.enter_names, &w.game_length,
-                                                                    &w.game_screen, &w.show_score, &w.checking_words,
-                                                                    &w.new_hiscore, &w.winner, &w.about, &w.help})
-        for (const QWidget* control : top->findChildren<const QWidget*>()) {
-            QString text;
-            QRect room;
-            int flags = Qt::AlignCenter | Qt::TextWordWrap;
-            if (auto* label = qobject_cast<const QLabel*>(control)) {
-                text = label->text(), room = label->contentsRect();
-                flags = static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-            } else if (auto* button = qobject_cast<const QAbstractButton*>(control)) {
-                text = button->text(), room = button->rect().adjusted(4, 4, -4, -4);
-            }
-            if (text.isEmpty()) continue;
-            // The longest text of five-letter words, in the control's font, that fits where the text does.
-            auto words = [](int length) { return QStringLiteral("xxxxx ").repeated(length / 6 + 1).left(length); };
-            int longest = static_cast<int>(text.size());
-            while (text_fits(control->fontMetrics(), room, flags, words(longest + 1))) ++longest;
-            std::printf("%d%%\t%s\n", 100 * longest / static_cast<int>(text.size()), text.toStdString().c_str());
-        }
 }
 
 } // namespace

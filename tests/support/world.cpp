@@ -8,7 +8,7 @@
 
 #include <atomic>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -44,9 +44,7 @@ std::string crlf_lines(const std::vector<std::string>& lines) {
 
 std::string read_file(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::vector<std::string> lines_of(const std::filesystem::path& path) {
@@ -64,8 +62,7 @@ World::World() = default;
 World::~World() { q.reset(); }
 
 void World::write(const std::string& name, const std::string& bytes) {
-    std::ofstream out(dir / name, std::ios::binary | std::ios::trunc);
-    out << bytes;
+    std::ofstream(dir / name, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 void World::write_standard_files() {
@@ -85,10 +82,8 @@ void World::write_pack(const std::string& code, const std::string& name, const s
                        const std::vector<std::string>& letters) {
     const std::filesystem::path pack = packs.path / code;
     std::filesystem::create_directories(pack);
-    auto put = [&](const char* file, const std::string& bytes) {
-        std::ofstream out(pack / file, std::ios::binary | std::ios::trunc);
-        out << bytes;
-    };
+    // An absolute path leaves the working directory.
+    auto put = [&](const char* file, const std::string& bytes) { write((pack / file).string(), bytes); };
     put("language.dat", crlf_lines({"\"" + name + "\""}));
     std::vector<std::string> dictionary = words;
     dictionary.push_back("999");
@@ -141,10 +136,7 @@ void World::every_tenth(std::function<void()> action) {
 }
 
 void World::repeat(std::size_t which) {
-    pump.after(100, [this, which] {
-        repeating_[which]();
-        repeat(which);
-    });
+    pump.after(100, [this, which] { repeating_[which](), repeat(which); });
 }
 
 } // namespace quarn::test

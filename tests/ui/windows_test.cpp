@@ -8,7 +8,6 @@
 #include "windows.h"
 #include "world.h"
 
-#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -16,13 +15,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QSlider>
 #include <QTextBrowser>
-#include <QTextEdit>
 #include <QTimer>
-#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -120,28 +115,6 @@ TEST_F(WindowsTest, ClicksEditsAndClosesReachTheCore) {
     EXPECT_FALSE(menu.game_button(0)->isEnabled() || child<QAbstractButton>(menu, "button_play_game")->isEnabled());
 }
 
-TEST_F(WindowsTest, EveryControlHasAName) {
-    q->form_game_screen.change_letter_visible = true;
-    windows->render_all();
-    Windows& w = *windows;
-    int named = 0;
-    for (QWidget* top : std::initializer_list<QWidget*>{&w.main_menu, &w.enter_names, &w.game_length, &w.game_screen,
-                                                        &w.show_score, &w.checking_words, &w.new_hiscore, &w.winner,
-                                                        &w.about, &w.help})
-        for (QWidget* control : top->findChildren<QWidget*>()) {
-            const bool is_control = qobject_cast<QLabel*>(control) || qobject_cast<QAbstractButton*>(control) ||
-                                    qobject_cast<QLineEdit*>(control) || qobject_cast<QSlider*>(control) ||
-                                    qobject_cast<QAbstractItemView*>(control) || qobject_cast<QProgressBar*>(control) ||
-                                    qobject_cast<QTextEdit*>(control);
-            if (!is_control || !control->isVisibleTo(top)) continue;
-            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
-            EXPECT_FALSE(face == nullptr || face->text(QAccessible::Name).trimmed().isEmpty())
-                << top->objectName().toStdString() << " / " << control->objectName().toStdString();
-            ++named;
-        }
-    EXPECT_GT(named, 180);
-}
-
 // The Qt pump: core timers tick on Qt's loop also while a box is open, the
 // boxes are the program's own, and windows can be put on screen at once.
 // (Whole games run on it, sped up by its time scale, in the keyboard suite.)
@@ -173,21 +146,6 @@ TEST(QtEventPumpTest, BoxesAreTitledQuarnAndTimersTickWhileOneIsOpen) {
         EXPECT_EQ(seen, QStringLiteral("Quarn|%1|%2").arg(shown(say("Are you sure you want to Quit"))).arg(QMessageBox::Question));
     }
     timer.set_enabled(false);
-}
-
-TEST(QtEventPumpTest, ShowingWindowsNowPaintsThemAndShowsBusyUntilTheNextPass) {
-    struct CountedPaints : QWidget {
-        int paints = 0;
-        void paintEvent(QPaintEvent*) override { ++paints; }
-    } window;
-    QtEventPump pump;
-    pump.set_renderer([&] { window.show(); });
-    pump.show_windows_now();
-    EXPECT_TRUE(window.windowHandle()->isExposed() && window.paints >= 1);
-    EXPECT_TRUE(QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor);
-    pump.yield();
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    pump.set_renderer(nullptr);
 }
 
 // Whole games played from the main menu with the keyboard alone, through the

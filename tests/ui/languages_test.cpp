@@ -2,6 +2,7 @@
 // language chooses it, English stays exactly English, and every text fits
 // its control.
 #include "look.h"
+#include "platform/letters.h"
 #include "qt_event_pump.h"
 #include "translation.h"
 #include "windows.h"
@@ -25,6 +26,16 @@ QStringList catalogue_languages() {
     return languages;
 }
 
+// Where a label draws its text: a framed one keeps its indent, half an "x"
+// unless set, from the sides its text is aligned to.
+QRect room_for_text(const QLabel& label) {
+    const int m = label.indent() >= 0 ? label.indent()
+                  : label.frameWidth() > 0 ? label.fontMetrics().horizontalAdvance(u'x') / 2 : 0;
+    const Qt::Alignment align = label.alignment();
+    return label.contentsRect().adjusted(align & Qt::AlignLeft ? m : 0, align & Qt::AlignTop ? m : 0,
+                                         align & Qt::AlignRight ? -m : 0, align & Qt::AlignBottom ? -m : 0);
+}
+
 // The windows of one program, in one language, showing captions as long as
 // a game makes them.
 struct InLanguage {
@@ -38,6 +49,9 @@ struct InLanguage {
         screen.round_caption = say("Round %1", " 10");
         screen.counter = say("Time Up !");
         screen.change_letter_visible = true;
+        // The widest letters the game's own family lacks, one a cell.
+        const std::vector<std::string> wide = split_letters("\u0416\u0429\u0448\u0444\u043c\u03a9\u03c8");
+        for (std::size_t i = 0; i < wide.size(); ++i) screen.cells[i].text = wide[i];
         q->form_new_hiscore.name_caption = say("Well Done %1", "Ann");
         q->form_winner.name_caption = Text::as_is("Ann");
         for (WindowModel* model : std::initializer_list<WindowModel*>{
@@ -65,7 +79,7 @@ struct InLanguage {
                 const auto* frame = qobject_cast<const QGroupBox*>(control);
                 const QString text = label ? label->text() : button ? button->text() : frame ? frame->title() : QString();
                 if (text.isEmpty() || !control->isVisibleTo(top)) continue;
-                const bool fits = label ? text_fits(label->fontMetrics(), label->contentsRect(),
+                const bool fits = label ? text_fits(label->fontMetrics(), room_for_text(*label),
                                                     int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0), text)
                                   : button ? text_fits(button->fontMetrics(), button->rect().adjusted(4, 4, -4, -4),
                                                        Qt::AlignCenter | Qt::TextWordWrap, text)

@@ -28,6 +28,27 @@ void CellLabel::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
+void CellLabel::set_squeeze(qreal squeeze) {
+    if (squeeze == squeeze_) return;
+    squeeze_ = squeeze;
+    update();
+}
+
+void CellLabel::paintEvent(QPaintEvent* event) {
+    if (squeeze_ == 1) return QLabel::paintEvent(event);
+    QFrame::paintEvent(event);
+    // Where QLabel puts a top-left text: a framed label half an "x" in.
+    const int indent = frameWidth() > 0 ? fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 : 0;
+    const QRect room = contentsRect().adjusted(indent, indent, 0, 0);
+    QPainter painter(this);
+    painter.setPen(palette().color(foregroundRole()));
+    painter.translate(room.topLeft());
+    painter.scale(squeeze_, 1);
+    // On the baseline an unsqueezed letter has: a scaled font's own metrics
+    // would put it a little higher.
+    painter.drawText(QPointF(0, fontMetrics().ascent()), text());
+}
+
 BoardCursor::BoardCursor(QWidget* parent, std::function<CellLabel*(int)> cells, std::function<void(int)> press)
     : QWidget(parent), cells_(std::move(cells)), press_(std::move(press)) {
     setObjectName(QStringLiteral("board"));

@@ -26,13 +26,20 @@ public:
     bool has_cursor() const { return has_cursor_; }
     void set_cursor(bool here) { has_cursor_ = here; }
 
+    // How much narrower than its font the letter is drawn, so that a wide
+    // letter keeps the height of the others and still fits: 1 for as wide.
+    qreal squeeze() const { return squeeze_; }
+    void set_squeeze(qreal squeeze);
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     int index_;
     std::function<void(int)> on_press_;
     bool has_cursor_ = false;
+    qreal squeeze_ = 1;
 };
 
 class BoardCursor : public QWidget {

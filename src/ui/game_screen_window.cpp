@@ -41,19 +41,19 @@ QString seat_score(const std::string& name, const std::string& score) {
 
 // The letters are drawn in the window's own family at 36 points. A letter
 // that family lacks comes from the fallback family, whose wide letters (the
-// Cyrillic ж and щ) would run past the cell's edge: those are made just
-// small enough to fit. The family's own letters keep their look.
-QFont cell_font(const QString& letter, const QRect& cell) {
-    static const QFont letters = comic(36);
+// Cyrillic ж and щ) would run past the cell's edge: those are drawn just
+// narrow enough to fit, at the height of the others. The family's own
+// letters keep their look.
+qreal cell_squeeze(const QString& letter, const QFont& letters, const QRect& cell) {
     // The family itself, as the font resolves it: QFontMetrics::inFontUcs4
     // would answer for the system's fallbacks too.
     static const QRawFont own_family = QRawFont::fromFont(letters);
     const QList<uint> characters = letter.toUcs4();
     const bool own = std::all_of(characters.begin(), characters.end(), [](uint c) { return own_family.supportsCharacter(c); });
-    if (own) return letters;
     // Inside the frame, a framed label starts its text half an "x" in from it.
-    const int indent = QFontMetrics(letters).horizontalAdvance(QLatin1Char('x')) / 2;
-    return shrunk_to_fit(letters, cell.adjusted(1 + indent, 1 + indent, -1, -1), Qt::AlignLeft | Qt::AlignTop, letter);
+    const int room = cell.width() - 2 - QFontMetrics(letters).horizontalAdvance(QLatin1Char('x')) / 2;
+    const qreal width = QFontMetricsF(letters).horizontalAdvance(letter);
+    return own || width <= room ? 1 : room / width;
 }
 
 } // namespace
@@ -326,7 +326,7 @@ void GameScreenWindow::render_cells() {
         CellView& view = cells_[i];
         if (view.text.changed(cell.text)) {
             view.label->setText(qs(cell.text));
-            view.label->setFont(cell_font(view.label->text(), view.label->rect()));
+            view.label->set_squeeze(cell_squeeze(view.label->text(), view.label->font(), view.label->rect()));
         }
         if (view.background.changed(cell.background)) {
             QPalette p = view.label->palette();

@@ -76,11 +76,7 @@ bool text_fits(const QFontMetrics& metrics, const QRect& room, int flags, const 
 }
 
 QFont fitting_font(const QFont& designed, const QRect& room, int flags, const QString& text) {
-    return translated_windows() ? shrunk_to_fit(designed, room, flags, text) : designed;
-}
-
-QFont shrunk_to_fit(const QFont& designed, const QRect& room, int flags, const QString& text) {
-    if (text_fits(QFontMetrics(designed), room, flags, text)) return designed;
+    if (!translated_windows() || text_fits(QFontMetrics(designed), room, flags, text)) return designed;
     QFont font = designed;
     for (double points = designed.pointSizeF() - 0.5; points >= designed.pointSizeF() / 3; points -= 0.5) {
         font.setPointSizeF(points);

@@ -44,9 +44,6 @@ void set_framed(QLabel* label, bool framed);
 // wrapped into no more lines than it holds (one line may be taller: the
 // captions were drawn that way).
 bool text_fits(const QFontMetrics& metrics, const QRect& room, int flags, const QString& text);
-// The designed font if the text fits in it, else the largest size down to a
-// third of it, in half points, that fits.
-QFont shrunk_to_fit(const QFont& designed, const QRect& room, int flags, const QString& text);
 // In another language than English a text may not fit where the English
 // one does: there the font is made just small enough for it. English texts
 // keep the font they were drawn with.

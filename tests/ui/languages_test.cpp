@@ -1,6 +1,7 @@
 // The windows in every language the program has a catalogue of: the desktop's
 // language chooses it, English stays exactly English, and every text fits
 // its control.
+#include "board_cursor.h"
 #include "look.h"
 #include "platform/letters.h"
 #include "qt_event_pump.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QtMath>
 
 #include <gtest/gtest.h>
 
@@ -32,8 +34,10 @@ QRect room_for_text(const QLabel& label) {
     const int m = label.indent() >= 0 ? label.indent()
                   : label.frameWidth() > 0 ? label.fontMetrics().horizontalAdvance(u'x') / 2 : 0;
     const Qt::Alignment align = label.alignment();
-    return label.contentsRect().adjusted(align & Qt::AlignLeft ? m : 0, align & Qt::AlignTop ? m : 0,
-                                         align & Qt::AlignRight ? -m : 0, align & Qt::AlignBottom ? -m : 0);
+    QRect room = label.contentsRect().adjusted(align & Qt::AlignLeft ? m : 0, align & Qt::AlignTop ? m : 0,
+                                               align & Qt::AlignRight ? -m : 0, align & Qt::AlignBottom ? -m : 0);
+    if (const auto* cell = qobject_cast<const CellLabel*>(&label)) room.setWidth(qCeil(room.width() / cell->squeeze()));
+    return room;
 }
 
 // The windows of one program, in one language, showing captions as long as

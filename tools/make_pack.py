@@ -34,6 +34,10 @@ from collections import Counter
 from dataclasses import dataclass
 from pathlib import Path
 
+# The English data's generator and letter-set helpers, so that a pack is
+# drawn and scrambled exactly as the English lists are.
+from make_data import Prng, count_buildable, scramble
+
 
 @dataclass(frozen=True)
 class Language:
@@ -109,34 +113,6 @@ SEED = 0x51A7_2024
 
 APOSTROPHES = "'’ʼ`´"
 HYPHENS = "-‐‑‒–—"
-
-
-class Prng:
-    """SplitMix64, the same generator as tools/make_data.py."""
-
-    MASK = (1 << 64) - 1
-
-    def __init__(self, seed):
-        self.state = seed & self.MASK
-
-    def next64(self):
-        self.state = (self.state + 0x9E3779B97F4A7C15) & self.MASK
-        z = self.state
-        z = ((z ^ (z >> 30)) * 0xBF58476D1CE4E5B9) & self.MASK
-        z = ((z ^ (z >> 27)) * 0x94D049BB133111EB) & self.MASK
-        return z ^ (z >> 31)
-
-    def below(self, n):
-        limit = (1 << 64) - ((1 << 64) % n)
-        while True:
-            r = self.next64()
-            if r < limit:
-                return r % n
-
-    def shuffle(self, items):
-        for i in range(len(items) - 1, 0, -1):
-            j = self.below(i + 1)
-            items[i], items[j] = items[j], items[i]
 
 
 def language_seed(code):
@@ -409,34 +385,6 @@ def build_anagrams(lemmas, lang, rng):
     pool = rank_well_known(candidates, lemmas, lang, rng)[:WELL_KNOWN_POOL]
     rng.shuffle(pool)
     return pool[:LIST_LINES]
-
-
-def count_buildable(letters, signatures):
-    """Distinct dictionary words (2+ letters) made from a sub-multiset."""
-    counts = sorted(Counter(letters).items())
-    total = 0
-
-    def walk(index, prefix):
-        nonlocal total
-        if index == len(counts):
-            if len(prefix) >= MIN_WORD_LETTERS:
-                total += signatures.get("".join(prefix), 0)
-            return
-        letter, available = counts[index]
-        for k in range(available + 1):
-            walk(index + 1, prefix + [letter] * k)
-
-    walk(0, [])
-    return total
-
-
-def scramble(word, rng):
-    letters = list(word)
-    for _ in range(8):
-        rng.shuffle(letters)
-        if "".join(letters) != word:
-            break
-    return "".join(letters)
 
 
 def build_crosswords(lemmas, dictionary, lang, rng, min_words=None):

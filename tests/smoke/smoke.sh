@@ -166,13 +166,16 @@ item_y=$((HEIGHT < 30 ? HEIGHT / 2 : 11)) # Exit is the first item
 xdotool mousemove --window "$popup" 10 "$item_y" sleep 0.1 mousemove --window "$popup" 40 "$item_y" sleep 0.1 click 1
 
 ended() { ! kill -0 "$program_pid" 2>/dev/null; }
-deadline=$((SECONDS + 10))
-until ended || [ $SECONDS -ge $deadline ]; do sleep 0.1; done
-ended || die "the program did not end after File > Exit"
-status=0
-wait "$program_pid" || status=$?
-program_pid=''
-[ "$status" -eq 0 ] || die "the program ended with status $status after File > Exit"
+# The program ends within ten seconds, and cleanly.
+expect_exit() { # what made it end
+    local deadline=$((SECONDS + 10)) status=0
+    until ended || [ $SECONDS -ge $deadline ]; do sleep 0.1; done
+    ended || die "the program did not end after $1"
+    wait "$program_pid" || status=$?
+    program_pid=''
+    [ "$status" -eq 0 ] || die "the program ended with status $status after $1"
+}
+expect_exit "File > Exit"
 
 # --- again, from the keyboard: F1, then Ctrl+Q in the instructions ----------
 # Nothing but keys, sent to whatever window has the keyboard: the main menu
@@ -188,11 +191,5 @@ instructions_shown() { [ -n "$(xdotool search --onlyvisible --name '^Instruction
 poll 10 instructions_shown || die "F1 did not open the instructions"
 sleep 0.5
 xdotool key ctrl+q
-deadline=$((SECONDS + 10))
-until ended || [ $SECONDS -ge $deadline ]; do sleep 0.1; done
-ended || die "the program did not end after Ctrl+Q in the instructions"
-status=0
-wait "$program_pid" || status=$?
-program_pid=''
-[ "$status" -eq 0 ] || die "the program ended with status $status after Ctrl+Q"
+expect_exit "Ctrl+Q in the instructions"
 echo "smoke test passed"

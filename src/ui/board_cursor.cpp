@@ -7,10 +7,14 @@
 #include "state/play_state.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRawFont>
 #include <QRegion>
+
+#include <algorithm>
 
 namespace quarn::ui {
 
@@ -28,17 +32,24 @@ void CellLabel::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
-void CellLabel::set_squeeze(qreal squeeze) {
-    if (squeeze == squeeze_) return;
-    squeeze_ = squeeze;
+void CellLabel::set_letter(const QString& letter) {
+    setText(letter);
+    // The family itself, as the font resolves it: QFontMetrics::inFontUcs4
+    // would answer for the system's fallbacks too.
+    const QRawFont own_family = QRawFont::fromFont(font());
+    const QList<uint> characters = letter.toUcs4();
+    const bool own = std::all_of(characters.begin(), characters.end(), [&](uint c) { return own_family.supportsCharacter(c); });
+    // The room of the cell framed: picked, it loses its frame and has more.
+    const int room = width() - 2 * lineWidth() - framed_indent();
+    const qreal wide = QFontMetricsF(font()).horizontalAdvance(letter);
+    squeeze_ = own || wide <= room ? 1 : room / wide;
     update();
 }
 
 void CellLabel::paintEvent(QPaintEvent* event) {
     if (squeeze_ == 1) return QLabel::paintEvent(event);
     QFrame::paintEvent(event);
-    // Where QLabel puts a top-left text: a framed label half an "x" in.
-    const int indent = frameWidth() > 0 ? fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 : 0;
+    const int indent = frameWidth() > 0 ? framed_indent() : 0;
     const QRect room = contentsRect().adjusted(indent, indent, 0, 0);
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));

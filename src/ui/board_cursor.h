@@ -26,16 +26,22 @@ public:
     bool has_cursor() const { return has_cursor_; }
     void set_cursor(bool here) { has_cursor_ = here; }
 
-    // How much narrower than its font the letter is drawn, so that a wide
-    // letter keeps the height of the others and still fits: 1 for as wide.
+    // The cell's letter. One that the label's font family lacks comes from a
+    // fallback family, whose wide letters (the Cyrillic ж and щ) would run
+    // past the cell's edge: those are drawn just narrow enough to fit, at
+    // the height of the others. The family's own letters keep their look.
+    void set_letter(const QString& letter);
+    // How much narrower than its font the letter is drawn: 1 for as wide.
     qreal squeeze() const { return squeeze_; }
-    void set_squeeze(qreal squeeze);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Where a framed label starts a text aligned to the top left: half an
+    // "x" in from the frame.
+    int framed_indent() const { return fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2; }
     int index_;
     std::function<void(int)> on_press_;
     bool has_cursor_ = false;

@@ -11,7 +11,6 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QProgressBar>
-#include <QRawFont>
 
 #include <algorithm>
 
@@ -37,23 +36,6 @@ QString cell_name(int index, const std::string& letter, bool white, bool picked,
 // A seat's score as the players hear it.
 QString seat_score(const std::string& name, const std::string& score) {
     return QCoreApplication::translate("quarn", "%1, score %2.").arg(qs(name), qs(score));
-}
-
-// The letters are drawn in the window's own family at 36 points. A letter
-// that family lacks comes from the fallback family, whose wide letters (the
-// Cyrillic ж and щ) would run past the cell's edge: those are drawn just
-// narrow enough to fit, at the height of the others. The family's own
-// letters keep their look.
-qreal cell_squeeze(const QString& letter, const QFont& letters, const QRect& cell) {
-    // The family itself, as the font resolves it: QFontMetrics::inFontUcs4
-    // would answer for the system's fallbacks too.
-    static const QRawFont own_family = QRawFont::fromFont(letters);
-    const QList<uint> characters = letter.toUcs4();
-    const bool own = std::all_of(characters.begin(), characters.end(), [](uint c) { return own_family.supportsCharacter(c); });
-    // Inside the frame, a framed label starts its text half an "x" in from it.
-    const int room = cell.width() - 2 - QFontMetrics(letters).horizontalAdvance(QLatin1Char('x')) / 2;
-    const qreal width = QFontMetricsF(letters).horizontalAdvance(letter);
-    return own || width <= room ? 1 : room / width;
 }
 
 } // namespace
@@ -325,8 +307,7 @@ void GameScreenWindow::render_cells() {
         const Cell& cell = m.cells[i];
         CellView& view = cells_[i];
         if (view.text.changed(cell.text)) {
-            view.label->setText(qs(cell.text));
-            view.label->set_squeeze(cell_squeeze(view.label->text(), view.label->font(), view.label->rect()));
+            view.label->set_letter(qs(cell.text));
         }
         if (view.background.changed(cell.background)) {
             QPalette p = view.label->palette();

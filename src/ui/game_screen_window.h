@@ -6,12 +6,10 @@
 #include "mirror.h"
 #include "wrap_button.h"
 
-#include <QLabel>
 #include <QStringList>
 #include <QWidget>
 
 #include <array>
-#include <functional>
 
 class QProgressBar;
 

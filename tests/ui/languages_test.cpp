@@ -45,7 +45,7 @@ QRect room_for_text(const QLabel& label) {
 struct InLanguage {
     explicit InLanguage(const QString& language) {
         // The windows are built in the language, as the program builds them.
-        use_language(*QCoreApplication::instance(), QLocale(language.isEmpty() ? QStringLiteral("C") : language));
+        use_language(QLocale(language.isEmpty() ? QStringLiteral("C") : language));
         q = std::make_unique<Quarn>(Services{pump, random, dates, folder.path});
         windows = std::make_unique<Windows>(*q, pump);
         GameScreenModel& screen = q->form_game_screen;
@@ -66,7 +66,7 @@ struct InLanguage {
     }
     ~InLanguage() {
         windows.reset(), q.reset();
-        use_desktop_language(*QCoreApplication::instance()); // the suite's own language again
+        use_desktop_language(); // the suite's own language again
     }
 
     // Every caption, button and frame title that runs past its box: wider

@@ -25,7 +25,7 @@ int main(int argc, char* argv[]) {
     // The program ends only through File > Exit or the menu's close button.
     QApplication::setQuitOnLastWindowClosed(false);
     quarn::ui::load_fonts();
-    quarn::ui::use_desktop_language(app);
+    quarn::ui::use_desktop_language();
 
     quarn::ui::QtEventPump pump;
     quarn::ClockSeededRandom random(quarn::ui::clock_nanoseconds);

@@ -26,7 +26,7 @@ QString shown(const Text& text) {
     return QString::fromStdString(fill_in(words.toStdString(), values));
 }
 
-QString use_desktop_language(QCoreApplication& app) { return use_language(app, QLocale::system()); }
+void use_desktop_language() { use_language(QLocale::system()); }
 
 QString catalogue_for(const QLocale& locale) {
     QTranslator catalogue;
@@ -35,11 +35,11 @@ QString catalogue_for(const QLocale& locale) {
                : QString();
 }
 
-QString use_language(QCoreApplication&, const QLocale& desktop) {
+void use_language(const QLocale& desktop) {
     for (auto* catalogue : {&ours, &qts})
         if (*catalogue) QCoreApplication::removeTranslator(catalogue->get()), catalogue->reset();
     auto found = std::make_unique<QTranslator>();
-    if (!found->load(desktop, QStringLiteral("quarn"), QStringLiteral("_"), QStringLiteral(":/i18n"))) return {};
+    if (!found->load(desktop, QStringLiteral("quarn"), QStringLiteral("_"), QStringLiteral(":/i18n"))) return;
     // Qt's catalogues first: the one installed last is asked first.
     auto qt = std::make_unique<QTranslator>();
     if (qt->load(desktop, QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -50,7 +50,6 @@ QString use_language(QCoreApplication&, const QLocale& desktop) {
     }
     QCoreApplication::installTranslator(found.get());
     ours = std::move(found);
-    return ours->language();
 }
 
 } // namespace quarn::ui

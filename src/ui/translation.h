@@ -15,11 +15,10 @@ QString shown(const Text& text);
 // Puts the windows in the desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES,
 // LANG, as Qt reads them), a regional variant in its language's catalogue,
 // when the program has a catalogue of it; any other language leaves every
-// text in English. Qt's own buttons follow in the same language. The
-// language chosen, or "" for English.
-QString use_desktop_language(QCoreApplication& app);
+// text in English. Qt's own buttons follow in the same language.
+void use_desktop_language();
 // The same for a given language and region, in place of the one in use.
-QString use_language(QCoreApplication& app, const QLocale& locale);
+void use_language(const QLocale& locale);
 // The language of the catalogue the windows take for a desktop's language
 // and region, or "" when there is none (the windows stay English).
 QString catalogue_for(const QLocale& locale);

@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     quarn::ui::load_fonts();
     // In the language of the desktop the suites run on, as the program does:
     // English, unless a run asks for another (LANGUAGE=de).
-    quarn::ui::use_desktop_language(app);
+    quarn::ui::use_desktop_language();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -252,8 +252,6 @@ void for_each_letter(std::string_view text, Each each) {
 
 } // namespace
 
-bool is_valid_utf8(std::string_view bytes) { return check_text(bytes).valid; }
-
 std::string decode_file_text(std::string bytes) {
     drop_byte_order_mark(bytes);
     return check_text(bytes).valid ? std::move(bytes) : decode_lines(bytes);

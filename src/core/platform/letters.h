@@ -15,11 +15,6 @@
 
 namespace quarn {
 
-// What a Windows-1252 byte that names no character becomes.
-inline constexpr std::string_view replacement_character = "\xEF\xBF\xBD"; // U+FFFD
-
-bool is_valid_utf8(std::string_view bytes);
-
 // The bytes of a file as UTF-8: a byte-order mark at the start dropped, and
 // each line that is not valid UTF-8 read as Windows-1252. Line ends stay as
 // they are, so a file of plain ASCII comes back byte for byte.

@@ -146,9 +146,11 @@ WriteError replace_file(const std::filesystem::path& requested, std::string_view
     std::string temp;
     int fd = create_temporary(path, temp);
     if (fd < 0) return say("cannot create a new copy in the folder: %1", std::strerror(errno));
-    // what: the words of the failure, with %1 for the system's reason.
-    auto fail = [&](const Text& what) {
-        WriteError error = say(what.words(), std::strerror(errno));
+    // words: the failure, with %1 for the system's reason, which is read
+    // before anything else can change it.
+    auto fail = [&](const char* words) {
+        const int reason = errno;
+        WriteError error = say(words, std::strerror(reason));
         ::close(fd);
         ::unlink(temp.c_str());
         return error;
@@ -158,18 +160,18 @@ WriteError replace_file(const std::filesystem::path& requested, std::string_view
         // may give a file to another owner; for anyone else this changes
         // nothing, so its failure is no reason to stop.
         (void)::fchown(fd, old.st_uid, old.st_gid);
-        if (::fchmod(fd, old.st_mode & 07777) != 0) return fail(say("cannot keep the file's permissions: %1"));
+        if (::fchmod(fd, old.st_mode & 07777) != 0) return fail(QUARN_TEXT("cannot keep the file's permissions: %1"));
     }
     std::size_t written = 0;
     while (written < bytes.size()) {
         ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
         if (n < 0) {
             if (errno == EINTR) continue;
-            return fail(say("cannot write: %1"));
+            return fail(QUARN_TEXT("cannot write: %1"));
         }
         written += static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0) return fail(say("cannot flush: %1"));
+    if (::fsync(fd) != 0) return fail(QUARN_TEXT("cannot flush: %1"));
     if (::close(fd) != 0) {
         WriteError error = say("cannot close: %1", std::strerror(errno));
         ::unlink(temp.c_str());

@@ -29,8 +29,8 @@ struct HighScoreRow {
 
 using HighScoreTable = std::array<HighScoreRow, high_score_places>;
 
-// Two captions as the window was drawn (the reset and "Play Game" write the
-// real ones before a player sees them).
+// Two captions as the window was drawn (the game writes the real ones
+// before a player sees them).
 inline constexpr const char* drawn_round_caption = QUARN_TEXT("Round 1");
 inline constexpr const char* drawn_counter_heading = QUARN_TEXT("Score");
 

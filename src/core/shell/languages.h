@@ -1,8 +1,9 @@
 // The languages the words can be played in. English keeps its files where
 // they have always been, in the player's folder; every installed word pack
-// has a folder of its own inside it, named by the language's code, which is
-// filled from the pack the first time the language is chosen and never
-// overwritten. The choice is remembered in the player's folder.
+// has a folder of its own inside it, named by the language's code, into
+// which whatever file of the pack it lacks is copied whenever the language
+// is played, never over a file that is there. The choice is remembered in
+// the player's folder.
 #pragma once
 #include "platform/text_file.h"
 

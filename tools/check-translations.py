@@ -24,9 +24,11 @@ from pathlib import Path
 LUPDATE_OPTIONS = ["-no-obsolete", "-locations", "relative",
                    "-tr-function-alias", "QT_TR_NOOP+=say,QT_TR_NOOP+=Text,QT_TR_NOOP+=QUARN_TEXT"]
 PLACE = re.compile(r"%[1-9]")
+# A shortcut letter: & before a letter, not an HTML entity such as &gt;.
+MNEMONIC = re.compile(r"&(?![A-Za-z]+;|#[0-9]+;)(?=\w)")
 
 
-def problems_of(catalogue: Path, source_dir: Path) -> list[str]:
+def problems_of(catalogue: Path) -> list[str]:
     found = []
     for context in ET.parse(catalogue).getroot().iter("context"):
         name = context.findtext("name")
@@ -43,7 +45,7 @@ def problems_of(catalogue: Path, source_dir: Path) -> list[str]:
                 continue
             if sorted(set(PLACE.findall(source))) != sorted(set(PLACE.findall(text))):
                 found.append(f"{where}: {text!r} does not fill in the same places")
-            if source.count("&") == 1 and text.replace("&&", "").count("&") != 1:
+            if len(MNEMONIC.findall(source)) == 1 and len(MNEMONIC.findall(text.replace("&&", ""))) != 1:
                 found.append(f"{where}: {text!r} needs one shortcut letter (&)")
     return found
 
@@ -53,7 +55,7 @@ def main() -> int:
         print(__doc__)
         return 2
     if sys.argv[1] == "--file" and len(sys.argv) == 3:
-        problems = problems_of(Path(sys.argv[2]), Path("."))
+        problems = problems_of(Path(sys.argv[2]))
         for problem in problems:
             print(problem)
         print(f"{len(problems)} problem(s)")
@@ -78,7 +80,7 @@ def main() -> int:
             print(result.stdout + result.stderr)
             return 1
         for copy in copies:
-            problems += problems_of(copy, source_dir)
+            problems += problems_of(copy)
     for problem in problems:
         print(problem)
     print(f"{len(catalogues)} catalogues, {len(problems)} problem(s)")

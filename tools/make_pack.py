@@ -36,7 +36,12 @@ from pathlib import Path
 
 # The English data's generator and letter-set helpers, so that a pack is
 # drawn and scrambled exactly as the English lists are.
-from make_data import Prng, count_buildable, scramble
+# So are the shapes of the files, the lengths of the Anagrams words and
+# Crossword sets, the least a Crossword set must build (the game needs 10
+# distinct words; English insists on twice that, and so does every pack at
+# the least) and the seed.
+from make_data import (ANAGRAM_LENGTHS, CROSSWORD_LENGTHS, CROSSWORD_MIN_WORDS, END_MARKER, HIGH_SCORE_PLACES,
+                       LIST_LINES, SEED, USED_LINES, Prng, count_buildable, scramble)
 
 
 @dataclass(frozen=True)
@@ -88,16 +93,8 @@ LANGUAGES = {
 
 # The program reads at most 500,000 dictionary items, the end marker included.
 MAX_WORDS = 499_999
-END_MARKER = "999"
-# The program never draws the last entry of a list, so each list carries one
-# spare entry after the playable ones.
-LIST_LINES = 1000
-USED_LINES = 1001
-HIGH_SCORE_PLACES = 10
 MIN_WORD_LETTERS = 2
 
-ANAGRAM_LENGTHS = range(5, 9)
-CROSSWORD_LENGTHS = range(7, 11)
 # Lists are drawn at random from this many of the best-known candidates: three
 # times what a list holds, so a list is not simply the top of the ranking.
 WELL_KNOWN_POOL = 3 * LIST_LINES
@@ -105,12 +102,6 @@ WELL_KNOWN_POOL = 3 * LIST_LINES
 # known as a word gets; past it the count only measures how productive a
 # suffix is ("-logia", "-owski").
 FAMILY_CAP = 50
-# The game needs at least 10 distinct words from a Crossword set; English
-# insists on twice that, and so does every pack at the least.
-CROSSWORD_MIN_WORDS = 20
-
-SEED = 0x51A7_2024
-
 APOSTROPHES = "'’ʼ`´"
 HYPHENS = "-‐‑‒–—"
 

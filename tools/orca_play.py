@@ -264,7 +264,7 @@ def window(app, title):
 
 
 CELL_PLACE = re.compile(r"row (\d+),? column (\d+)")
-CELL_LETTER = re.compile(r"(?:letter (\S)|^(\S)(?:,|$))")
+CELL_LETTER = re.compile(r"^(\S)(?:,|$)")
 
 
 def read_board(screen):
@@ -278,7 +278,7 @@ def read_board(screen):
             continue
         row, column = int(place.group(1)), int(place.group(2))
         letter = CELL_LETTER.search(name)
-        board[(row - 1) * COLUMNS + column - 1] = "" if "empty" in name else (letter.group(1) or letter.group(2))
+        board[(row - 1) * COLUMNS + column - 1] = "" if "empty" in name else letter.group(1)
     if len(board) != COLUMNS * ROWS:
         raise Failure("found %d letter cells on the play window, not %d" % (len(board), COLUMNS * ROWS))
     return [board[i] for i in range(COLUMNS * ROWS)]
@@ -307,7 +307,7 @@ class Player:
             if name.startswith("LICENSE") or name.endswith(".md"):
                 continue
             shutil.copy(os.path.join(self.args.data, name), self.work)
-        with open(os.path.join(self.work, "dictionary.dic"), encoding="latin-1") as f:
+        with open(os.path.join(self.work, "dictionary.dic"), encoding="utf-8") as f:
             for line in f:
                 word = line.strip()
                 if word and word != "999":

@@ -348,7 +348,7 @@ TEST(Damage, ADamagedDictionaryIsReadAsItStands) {
         {"cat,dog,emu\r\n999\r\n", Texts{"cat", "dog", "emu"}},
         {"cat\r\n\"dog\r\n999\r\n", Texts{"cat", "dog\r\n999\r\n"}},
         {long_line + "\r\ncat\r\n999\r\n", Texts{long_line, "cat"}},
-        {"caf\xc3\xa9\r\ncat\r\n999\r\n", Texts{"caf\xc3\xa9", "cat"}},
+        {"caf\xc3\xa9\r\n\xf0\x90\x80\x80\r\ncat\r\n999\r\n", Texts{"caf\xc3\xa9", "\U00010000", "cat"}},
         {"\xEF\xBB\xBF" "cat\r\n999\r\n", Texts{"cat"}}, // a byte-order mark is dropped
         // A lone Windows-1252 line in a UTF-8 file, and a decomposed letter.
         {"gr\xc3\xb6\xc3\x9f" "e\r\nM\xfcller\r\ncafe\xcc\x81\r\ncat\r\n999\r\n",

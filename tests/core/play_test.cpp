@@ -137,9 +137,8 @@ struct Games : ::testing::Test {
     Quarn& q() { return *world.q; }
     Words boxes() const { return world.pump.box_texts(); }
     std::string letters() const {
-        std::string out;
-        for (const Cell& cell : world.q->form_game_screen.cells) out += cell.text;
-        return out;
+        const Cells& cells = world.q->form_game_screen.cells;
+        return std::accumulate(cells.begin(), cells.end(), std::string(), [](std::string out, const Cell& cell) { return out + cell.text; });
     }
     void press_check() { check_clicked(q().state, q().form_game_screen); }
     // Puts the letters on the board in the order of the word they make (the

@@ -28,11 +28,10 @@ QStringList catalogue_languages() {
     return languages;
 }
 
-// Where a label draws its text: a framed one keeps its indent, half an "x"
-// unless set, from the sides its text is aligned to.
+// Where a label draws its text: a framed one keeps half an "x" from the
+// sides its text is aligned to (no label here sets an indent of its own).
 QRect room_for_text(const QLabel& label) {
-    const int m = label.indent() >= 0 ? label.indent()
-                  : label.frameWidth() > 0 ? label.fontMetrics().horizontalAdvance(u'x') / 2 : 0;
+    const int m = label.frameWidth() > 0 ? label.fontMetrics().horizontalAdvance(u'x') / 2 : 0;
     const Qt::Alignment align = label.alignment();
     QRect room = label.contentsRect().adjusted(align & Qt::AlignLeft ? m : 0, align & Qt::AlignTop ? m : 0,
                                                align & Qt::AlignRight ? -m : 0, align & Qt::AlignBottom ? -m : 0);
